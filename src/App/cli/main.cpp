@@ -1,0 +1,168 @@
+// lampstride-cli: the query engine in a terminal. Prints what a query means, the
+// verses it finds and where its words stand in a text.
+
+#include "BibleDatabase.h"
+#include "BibleReferenceParser.h"
+#include "BibleSearchService.h"
+#include "CliOutput.h"
+#include "SearchHighlighter.h"
+
+#include <QCoreApplication>
+
+#include <cstdio>
+#include <optional>
+
+namespace {
+
+constexpr int exitUsage = 2;
+constexpr int exitDatabase = 1;
+
+const char usageText[] =
+    "Використання:\n"
+    "  lampstride-cli [--db ШЛЯХ] parse ЗАПИТ [--json]\n"
+    "  lampstride-cli [--db ШЛЯХ] search ЗАПИТ [--json]\n"
+    "  lampstride-cli [--db ШЛЯХ] highlight ЗАПИТ ТЕКСТ [--other-forms] [--json]\n"
+    "\n"
+    "  parse      що означає запит (посилання, книга, пошук слів…)\n"
+    "  search     вірші, які знаходить запит\n"
+    "  highlight  де слова запиту стоять у тексті (позиції в кодових одиницях UTF-16)\n"
+    "  --db       файл bible.db (типово той, що поруч із програмою)\n";
+
+void print(FILE* stream, const QString& text)
+{
+    const QByteArray bytes = text.toUtf8();
+    std::fwrite(bytes.constData(), 1, static_cast<size_t>(bytes.size()), stream);
+    std::fputc('\n', stream);
+}
+
+int usage(const QString& problem)
+{
+    if (!problem.isEmpty())
+        print(stderr, QStringLiteral("lampstride-cli: ") + problem);
+    std::fputs(usageText, stderr);
+    return exitUsage;
+}
+
+struct Arguments {
+    std::optional<QString> dbPath;
+    QString command;
+    QStringList positional;
+    bool json = false;
+    bool otherForms = false;
+};
+
+// Options may stand anywhere; "--" ends them.
+std::optional<Arguments> readArguments(int argc, char** argv, QString& problem)
+{
+    Arguments args;
+    bool optionsEnded = false;
+    for (int i = 1; i < argc; ++i) {
+        const QString arg = QString::fromUtf8(argv[i]);
+        if (!optionsEnded && arg.startsWith(QLatin1String("--"))) {
+            if (arg == QLatin1String("--")) {
+                optionsEnded = true;
+            } else if (arg == QLatin1String("--json")) {
+                args.json = true;
+            } else if (arg == QLatin1String("--other-forms")) {
+                args.otherForms = true;
+            } else if (arg == QLatin1String("--db")) {
+                if (++i >= argc) {
+                    problem = QStringLiteral("після --db потрібен шлях до файлу");
+                    return std::nullopt;
+                }
+                args.dbPath = QString::fromUtf8(argv[i]);
+            } else {
+                problem = QStringLiteral("невідомий параметр ") + arg;
+                return std::nullopt;
+            }
+        } else if (args.command.isEmpty()) {
+            args.command = arg;
+        } else {
+            args.positional.append(arg);
+        }
+    }
+    return args;
+}
+
+int runParse(const Arguments& args)
+{
+    const ParsedQuery parsed = BibleReferenceParser::parse(args.positional[0]);
+    print(stdout, args.json ? CliOutput::parsedQueryJson(parsed) : CliOutput::parsedQueryText(parsed));
+    return 0;
+}
+
+int runHighlight(const Arguments& args)
+{
+    const QString& text = args.positional[1];
+    const auto ranges = SearchHighlighter::ranges(args.positional[0], text, args.otherForms);
+    const QString out = args.json ? CliOutput::rangesJson(ranges) : CliOutput::rangesText(ranges, text);
+    if (!out.isEmpty())
+        print(stdout, out);
+    return 0;
+}
+
+int runSearch(const Arguments& args, BibleDatabase& database)
+{
+    const BibleSearchService service(&database);
+    const QString& query = args.positional[0];
+    const SearchOutcome outcome = service.search(query);
+    if (!args.json) {
+        const QString out = CliOutput::outcomeText(outcome);
+        if (!out.isEmpty())
+            print(stdout, out);
+    } else {
+        print(stdout, CliOutput::outcomeJson(outcome, service.wordMatchCount(query)));
+    }
+    const auto* message = outcome.as<SearchOutcome::Message>();
+    if (message && message->text == SearchMessages::databaseError) {
+        print(stderr, QStringLiteral("lampstride-cli: файл бази даних пошкоджений або не має потрібних таблиць"));
+        return exitDatabase;
+    }
+    return 0;
+}
+
+}  // namespace
+
+int main(int argc, char** argv)
+{
+    QCoreApplication app(argc, argv);  // for the program's own folder, where bible.db lies
+
+    QString problem;
+    const std::optional<Arguments> args = readArguments(argc, argv, problem);
+    if (!args)
+        return usage(problem);
+    struct Command {
+        const char* name;
+        qsizetype arguments;
+        bool needsDatabase;
+    };
+    const Command commands[] = {{"parse", 1, false}, {"search", 1, true}, {"highlight", 2, false}};
+    const Command* command = nullptr;
+    for (const Command& c : commands)
+        if (args->command == QLatin1String(c.name))
+            command = &c;
+    if (args->command.isEmpty() || args->command == QLatin1String("help"))
+        return usage({});
+    if (!command)
+        return usage(QStringLiteral("невідома команда ") + args->command);
+    if (args->positional.size() != command->arguments)
+        return usage(QStringLiteral("команда %1 очікує аргументів: %2")
+                         .arg(args->command)
+                         .arg(command->arguments));
+    if (args->otherForms && args->command != QLatin1String("highlight"))
+        return usage(QStringLiteral("--other-forms має сенс лише для highlight"));
+
+    if (args->command == QLatin1String("parse"))
+        return runParse(*args);
+    if (args->command == QLatin1String("highlight"))
+        return runHighlight(*args);
+
+    Result<std::unique_ptr<BibleDatabase>> database = BibleDatabase::open(args->dbPath);
+    if (!database) {
+        print(stderr, QStringLiteral("lampstride-cli: не вдалося відкрити базу віршів%1: %2")
+                          .arg(args->dbPath ? QStringLiteral(" ") + *args->dbPath : QString())
+                          .arg(database.error().message));
+        return exitDatabase;
+    }
+    return runSearch(*args, *std::move(database).value());
+}

@@ -1,0 +1,47 @@
+#include "SearchHighlighter.h"
+
+#include "TextNormalization.h"
+
+namespace SearchHighlighter {
+
+std::vector<Range> ranges(QStringView query, QStringView text, bool includeOtherWordForms)
+{
+    // 1. Query words, split the same way as search terms.
+    const QStringList words = TextNormalization::words(query);
+    if (words.isEmpty())
+        return {};
+
+    // 2. A word character (letter, number or apostrophe), and one optional apostrophe.
+    QString apostrophes;
+    for (char16_t a : TextNormalization::apostropheLike)
+        apostrophes += IcuRegex::escaped(QStringView(&a, 1));
+    const QString wordCharacter = QStringLiteral("[\\p{L}\\p{N}") + apostrophes + u']';
+    const QString optionalApostrophe = u'[' + apostrophes + QStringLiteral("]?");
+
+    std::vector<Range> result;
+    for (const QString& word : words) {
+        // 3.1 Each character literal, an apostrophe allowed between any two.
+        QStringList literals;
+        for (const QString& character : TextNormalization::characters(word))
+            literals.append(IcuRegex::escaped(character));
+        const QString joined = literals.join(optionalApostrophe);
+        // 3.2 Longer forms of words of three or more characters.
+        const QString suffix = includeOtherWordForms && TextNormalization::characterCount(word) > 2
+            ? wordCharacter + u'*'
+            : QString();
+        // 3.3 A whole word: no word character just before or after.
+        const QString pattern = QStringLiteral("(?<!") + wordCharacter + u')' + joined + suffix
+            + QStringLiteral("(?!") + wordCharacter + u')';
+        // 3.4 Case-insensitive; a pattern that does not compile contributes nothing.
+        const std::optional<IcuRegex> regex = IcuRegex::compile(pattern, true);
+        if (!regex)
+            continue;
+        // 3.5 Every non-overlapping match.
+        for (const Range& range : regex->allMatches(text))
+            result.push_back(range);
+    }
+    // 4.
+    return result;
+}
+
+}  // namespace SearchHighlighter
