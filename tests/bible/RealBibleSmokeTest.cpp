@@ -1,0 +1,75 @@
+// A few checks on the bible.db the build made from the shipped verse text.
+
+#include "BibleSearchService.h"
+
+#include <gtest/gtest.h>
+
+#include <QFile>
+
+namespace {
+
+// The text of one verse as the source file has it.
+QString sourceText(const char* code, int chapter, int verse)
+{
+    QFile file(QStringLiteral(LAMPSTRIDE_BIBLE_TSV));
+    if (!file.open(QIODevice::ReadOnly))
+        return {};
+    const QByteArray prefix = QByteArray(code) + '\t' + QByteArray::number(chapter) + '\t' + QByteArray::number(verse) + '\t';
+    while (!file.atEnd()) {
+        const QByteArray line = file.readLine();
+        const qsizetype tab = line.indexOf('\t');
+        if (line.mid(tab + 1).startsWith(prefix))
+            return QString::fromUtf8(line.mid(tab + 1 + prefix.size())).trimmed();
+    }
+    return {};
+}
+
+class RealBible : public ::testing::Test {
+protected:
+    static void SetUpTestSuite()
+    {
+        auto opened = BibleDatabase::open(QStringLiteral(LAMPSTRIDE_BIBLE_DB));
+        ASSERT_TRUE(opened.ok());
+        database = std::move(opened).value().release();
+    }
+    static void TearDownTestSuite() { delete database; }
+    static BibleDatabase* database;
+};
+BibleDatabase* RealBible::database = nullptr;
+
+}  // namespace
+
+TEST_F(RealBible, MetaFacts)
+{
+    EXPECT_EQ(database->translation(), "Переклад Івана Огієнка");
+    EXPECT_EQ(database->bookCount(), 66);
+    EXPECT_EQ(database->verseCount(), 31102);
+}
+
+TEST_F(RealBible, SmokeQueries)
+{
+    const BibleSearchService service(database);
+
+    const SearchOutcome john = service.search(u"ів 3:16");
+    ASSERT_TRUE(john.is<SearchOutcome::Results>());
+    const SearchResultItem& verse = john.as<SearchOutcome::Results>()->items.first();
+    EXPECT_EQ(verse.displayReference(), "Івана 3:16");
+    EXPECT_EQ(verse.previewText(), sourceText("JHN", 3, 16));
+    EXPECT_FALSE(verse.previewText().isEmpty());
+
+    const SearchOutcome psalm = service.search(u"пс 23");
+    ASSERT_TRUE(psalm.is<SearchOutcome::Results>());
+    ASSERT_EQ(psalm.as<SearchOutcome::Results>()->items.size(), 1);
+    EXPECT_TRUE(psalm.as<SearchOutcome::Results>()->items.first().isWholeChapter);
+    EXPECT_EQ(psalm.as<SearchOutcome::Results>()->items.first().verses.size(), 6);
+
+    const SearchOutcome malachi = service.search(u"мал 3:24");
+    ASSERT_TRUE(malachi.is<SearchOutcome::Results>());
+    EXPECT_EQ(malachi.as<SearchOutcome::Results>()->items.first().previewText(), sourceText("MAL", 3, 24));
+
+    EXPECT_EQ(service.search(u"ів 22"), (SearchOutcome{SearchOutcome::Message{"Вірш не знайдено"}}));
+
+    const SearchOutcome love = service.search(u"любов");
+    ASSERT_TRUE(love.is<SearchOutcome::Results>());
+    EXPECT_EQ(service.wordMatchCount(u"любов").value_or(0), love.as<SearchOutcome::Results>()->items.size());
+}
