@@ -30,14 +30,20 @@ void write(const QString& path, const QList<BibleTsv::Row>& rows, const QString&
             " verse INTEGER NOT NULL,"
             " text TEXT NOT NULL,"
             " UNIQUE (book_code, chapter, verse))");
-    // Diacritics stay: folding й to и or ї to і would merge different Ukrainian words.
+    // The index holds the text as search sees it. Its content table is a narrow one
+    // that gives each entry its verse_id (the text itself lives in verses): every
+    // match reads verse_id, and small rows make that read cheap. Diacritics stay:
+    // folding й to и or ї to і would merge different Ukrainian words.
+    db.exec("CREATE TABLE verses_fts_source (id INTEGER PRIMARY KEY, verse_id INTEGER NOT NULL, text TEXT)");
     db.exec("CREATE VIRTUAL TABLE verses_fts USING fts5("
-            " verse_id UNINDEXED, text, tokenize = 'unicode61 remove_diacritics 0')");
+            " verse_id UNINDEXED, text, content = 'verses_fts_source', content_rowid = 'id',"
+            " tokenize = 'unicode61 remove_diacritics 0')");
 
     SQLite::Transaction transaction(db);
     QSet<QString> books;
     SQLite::Statement insertVerse(db, "INSERT INTO verses (id, book_number, book_code, book_name, chapter, verse, text)"
                                       " VALUES (?, ?, ?, ?, ?, ?, ?)");
+    SQLite::Statement insertSource(db, "INSERT INTO verses_fts_source (id, verse_id) VALUES (?, ?)");
     SQLite::Statement insertIndex(db, "INSERT INTO verses_fts (rowid, verse_id, text) VALUES (?, ?, ?)");
     int64_t id = 0;
     for (const BibleTsv::Row& row : rows) {
@@ -52,6 +58,11 @@ void write(const QString& path, const QList<BibleTsv::Row>& rows, const QString&
         insertVerse.bind(7, row.text.toStdString());
         insertVerse.exec();
         insertVerse.reset();
+
+        insertSource.bind(1, id);
+        insertSource.bind(2, id);
+        insertSource.exec();
+        insertSource.reset();
 
         const QString searchable = searchableText(row.text);
         insertIndex.bind(1, id);

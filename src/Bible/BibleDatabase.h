@@ -6,6 +6,7 @@
 #include <QString>
 #include <QStringList>
 
+#include <functional>
 #include <memory>
 #include <mutex>
 #include <optional>
@@ -55,6 +56,13 @@ public:
     Result<Verses> fullTextSearchAllTerms(const QStringList& terms, bool withEndings, qint64 limit);
     Result<qint64> fullTextCount(const QStringList& terms, bool withEndings, bool asPhrase);
 
+    // Calls `observer` with every statement this database runs, its arguments written
+    // in; the benchmark replays them bare to show the cost of this layer. Empty: off.
+    void setStatementObserver(std::function<void(const QString&)> observer);
+
+    // The one connection setting this layer changes (reads through a memory map).
+    static const char* const memoryMapPragma;
+
     // FTS5 match expressions.
     static QString ftsTerm(const QString& term, bool withEndings);
     static QString phraseMatchQuery(const QStringList& terms, bool withEndings);
@@ -68,6 +76,7 @@ private:
     std::unique_ptr<SQLite::Database> m_db;
     std::mutex m_mutex;
     std::unique_ptr<SQLite::Statement> m_statements[5];
+    std::function<void(const QString&)> m_statementObserver;
     QString m_translation;
     qint64 m_bookCount = 0;
     qint64 m_verseCount = 0;

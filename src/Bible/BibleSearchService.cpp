@@ -179,8 +179,13 @@ SearchOutcome BibleSearchService::searchFullText(const QString& text, bool withE
     // 3.–5. Each verse once, at its first appearance; unknown books dropped.
     const QList<BibleBook>& books = BibleBook::all();
     const QHash<QString, qsizetype>& byCode = bookIndexByCode();
+    qsizetype total = 0;
+    for (const ReadList& list : lists)
+        total += list.verses.size();
     QSet<VerseKey> seen;
+    seen.reserve(total);
     SearchResultItems items;
+    items.reserve(total);
     for (const ReadList& list : lists) {
         for (const VerseRecord& verse : list.verses) {
             if (seen.contains(verseKey(verse)))
