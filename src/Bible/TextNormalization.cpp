@@ -3,6 +3,7 @@
 #include <unicode/brkiter.h>
 #include <unicode/normalizer2.h>
 #include <unicode/uchar.h>
+#include <unicode/ustring.h>
 #include <unicode/unistr.h>
 
 #include <memory>
@@ -177,6 +178,11 @@ bool isWhitespace(QStringView character)
     return !character.isEmpty() && isWhitespaceCodePoint(firstCodePoint(character));
 }
 
+bool isWhiteSpaceProperty(QStringView character)
+{
+    return !character.isEmpty() && u_isUWhiteSpace(firstCodePoint(character));
+}
+
 bool isApostrophe(QStringView character)
 {
     const QString normal = nfc(character);
@@ -245,6 +251,17 @@ QString nfc(QStringView text)
 bool equal(QStringView a, QStringView b)
 {
     return a == b || nfc(a) == nfc(b);
+}
+
+bool equalIgnoringCase(QStringView a, QStringView b)
+{
+    const QString left = nfc(a);
+    const QString right = nfc(b);
+    UErrorCode status = U_ZERO_ERROR;
+    const int32_t order = u_strCaseCompare(reinterpret_cast<const UChar*>(left.utf16()), static_cast<int32_t>(left.size()),
+                                           reinterpret_cast<const UChar*>(right.utf16()), static_cast<int32_t>(right.size()),
+                                           U_FOLD_CASE_DEFAULT, &status);
+    return U_SUCCESS(status) && order == 0;
 }
 
 QString stripApostrophes(QStringView text)

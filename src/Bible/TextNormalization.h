@@ -44,6 +44,8 @@ bool isWhitespace(QStringView character);
 bool isWhitespaceCodePoint(char32_t codePoint);
 // White space and newlines: category Z (Zs, Zl, Zp), U+0009, U+000A–U+000D, U+0085.
 bool isWhitespaceOrNewlineCodePoint(char32_t codePoint);
+// The Unicode White_Space property of the first code point (line feeds included).
+bool isWhiteSpaceProperty(QStringView character);
 // True when the character equals one of `apostropheLike`.
 bool isApostrophe(QStringView character);
 
@@ -56,6 +58,8 @@ QString lowercased(QStringView text);
 QString nfc(QStringView text);
 // Canonical equivalence.
 bool equal(QStringView a, QStringView b);
+// Equal after full Unicode case folding (and canonical equivalence).
+bool equalIgnoringCase(QStringView a, QStringView b);
 
 // The text without any character that equals a member of `apostropheLike`.
 QString stripApostrophes(QStringView text);

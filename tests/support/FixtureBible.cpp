@@ -17,7 +17,8 @@ struct Line {
 
 // Invented sentences. Word choices matter to the tests: "любов" stands as typed in
 // two verses and only as "любові" in a third; "світл…" appears only in longer forms;
-// "мати" begins with the book alias "мат"; one verse writes an apostrophe.
+// "мати" begins with the book alias "мат" and "ісус" is both a book prefix and a
+// word; one verse writes an apostrophe.
 const Line lines[] = {
     {"GEN", 1, 1, "Спочатку був тихий ранок над садом."},
     {"GEN", 1, 2, "Мати пекла хліб, і дім наповнився світлом."},
@@ -29,9 +30,9 @@ const Line lines[] = {
     {"PSA", 23, 5, "Стіл накритий, чаша повна до краю."},
     {"PSA", 23, 6, "Добро й милість підуть за мною всі дні."},
     {"MAT", 1, 1, "Родовід починається з давніх імен."},
-    {"JHN", 3, 1, "Учитель говорив до учнів біля моря."},
+    {"JHN", 3, 1, "Ісус говорив до учнів біля моря."},
     {"JHN", 3, 2, "Бог є любов, казав він, і любові вистачить усім."},
-    {"JHN", 3, 3, "Вони слухали мовчки, а вітер гнав хвилі."},
+    {"JHN", 3, 3, "Вони слухали Ісуса мовчки, а вітер гнав хвилі."},
     {"JHN", 3, 4, "Хто любить, той світло несе у світ."},
     {"JHN", 3, 5, "Об’явлення прийшло тихо, як ранкова роса."},
     {"1CO", 13, 4, "Без любові все інше порожнє, як дзвін."},

@@ -5,27 +5,39 @@
 #include "BibleReferenceParser.h"
 #include "BibleSearchService.h"
 #include "CliOutput.h"
+#include "InsertionPreferences.h"
+#include "MemorySettingsStore.h"
+#include "Qt/IniSettingsStore.h"
 #include "SearchHighlighter.h"
+#include "SearchHistoryStore.h"
+#include "SearchPanelState.h"
 
 #include <QCoreApplication>
 
 #include <cstdio>
 #include <optional>
+#include <unistd.h>
 
 namespace {
 
 constexpr int exitUsage = 2;
 constexpr int exitDatabase = 1;
+constexpr int exitNothingToInsert = 3;
 
 const char usageText[] =
     "Використання:\n"
     "  lampstride-cli [--db ШЛЯХ] parse ЗАПИТ [--json]\n"
     "  lampstride-cli [--db ШЛЯХ] search ЗАПИТ [--json]\n"
     "  lampstride-cli [--db ШЛЯХ] highlight ЗАПИТ ТЕКСТ [--other-forms] [--json]\n"
+    "  lampstride-cli [--db ШЛЯХ] text ЗАПИТ [--numbers|--no-numbers] [--style multiline|singleLine]\n"
+    "                 [--reference after|before] [--format ВИД] [--template ШАБЛОН]\n"
     "\n"
     "  parse      що означає запит (посилання, книга, пошук слів…)\n"
     "  search     вірші, які знаходить запит\n"
     "  highlight  де слова запиту стоять у тексті (позиції в кодових одиницях UTF-16)\n"
+    "  text       текст, який вставив би Return на першому результаті, за налаштуваннями\n"
+    "             програми або параметрами; ВИД: textWithReference, referenceWithText,\n"
+    "             referenceOnSeparateLine, textOnly, custom. Код виходу 3: немає що вставити\n"
     "  --db       файл bible.db (типово той, що поруч із програмою)\n";
 
 void print(FILE* stream, const QString& text)
@@ -49,6 +61,14 @@ struct Arguments {
     QStringList positional;
     bool json = false;
     bool otherForms = false;
+    // Insertion settings for `text`, each overriding the stored one.
+    std::optional<bool> numbers;
+    std::optional<NumberedStyle> style;
+    std::optional<ReferencePosition> reference;
+    std::optional<FormatKind> format;
+    std::optional<QString> templateText;
+
+    bool hasInsertionOptions() const { return numbers || style || reference || format || templateText; }
 };
 
 // Options may stand anywhere; "--" ends them.
@@ -65,12 +85,30 @@ std::optional<Arguments> readArguments(int argc, char** argv, QString& problem)
                 args.json = true;
             } else if (arg == QLatin1String("--other-forms")) {
                 args.otherForms = true;
-            } else if (arg == QLatin1String("--db")) {
+            } else if (arg == QLatin1String("--numbers") || arg == QLatin1String("--no-numbers")) {
+                args.numbers = arg == QLatin1String("--numbers");
+            } else if (arg == QLatin1String("--db") || arg == QLatin1String("--style") || arg == QLatin1String("--reference")
+                       || arg == QLatin1String("--format") || arg == QLatin1String("--template")) {
                 if (++i >= argc) {
-                    problem = QStringLiteral("після --db потрібен шлях до файлу");
+                    problem = QStringLiteral("після %1 потрібне значення").arg(arg);
                     return std::nullopt;
                 }
-                args.dbPath = QString::fromUtf8(argv[i]);
+                const QString value = QString::fromUtf8(argv[i]);
+                bool known = true;
+                if (arg == QLatin1String("--db"))
+                    args.dbPath = value;
+                else if (arg == QLatin1String("--template"))
+                    args.templateText = value;
+                else if (arg == QLatin1String("--style"))
+                    known = (args.style = InsertionChoices::numberedStyle(value)).has_value();
+                else if (arg == QLatin1String("--reference"))
+                    known = (args.reference = InsertionChoices::referencePosition(value)).has_value();
+                else
+                    known = (args.format = InsertionChoices::formatKind(value)).has_value();
+                if (!known) {
+                    problem = QStringLiteral("невідоме значення %1 для %2").arg(value, arg);
+                    return std::nullopt;
+                }
             } else {
                 problem = QStringLiteral("невідомий параметр ") + arg;
                 return std::nullopt;
@@ -121,6 +159,44 @@ int runSearch(const Arguments& args, BibleDatabase& database)
     return 0;
 }
 
+// The stored insertion settings, with the given options put over them. Everything
+// is assigned to a scratch store: the user's settings file is only read.
+void applyInsertionSettings(const Arguments& args, InsertionPreferences& preferences)
+{
+    const InsertionPreferences stored(IniSettingsStore::standard());
+    preferences.setIncludeVerseNumbers(args.numbers.value_or(stored.includeVerseNumbers()));
+    preferences.setNumberedStyle(args.style.value_or(stored.numberedStyle()));
+    preferences.setNumberedReferencePosition(args.reference.value_or(stored.numberedReferencePosition()));
+    preferences.setFormatKind(args.format.value_or(stored.formatKind()));
+    preferences.setCustomTemplate(args.templateText.value_or(stored.customTemplate()));
+}
+
+int runText(const Arguments& args, BibleDatabase& database)
+{
+    MemorySettingsStore scratch;
+    InsertionPreferences preferences(scratch);
+    applyInsertionSettings(args, preferences);
+    SearchHistoryStore history(scratch);  // records nothing the user keeps
+    BibleSearchService service(&database);
+    SearchPanelState state({&service, &database, &history, &preferences, nullptr});
+
+    // Return on the first row of a fresh panel holding the query.
+    state.setQuery(args.positional[0]);
+    state.updateSearch();
+    const std::optional<QString> text = state.activateSelection();
+    if (!text) {
+        const QString why = state.message().isEmpty() ? QStringLiteral("перший результат — не вірш") : state.message();
+        print(stderr, QStringLiteral("lampstride-cli: немає що вставити: ") + why);
+        return state.message() == SearchMessages::databaseError ? exitDatabase : exitNothingToInsert;
+    }
+    // Exactly the text; a terminal also gets a line feed after it.
+    const QByteArray bytes = text->toUtf8();
+    std::fwrite(bytes.constData(), 1, static_cast<size_t>(bytes.size()), stdout);
+    if (isatty(fileno(stdout)))
+        std::fputc('\n', stdout);
+    return 0;
+}
+
 }  // namespace
 
 int main(int argc, char** argv)
@@ -136,7 +212,7 @@ int main(int argc, char** argv)
         qsizetype arguments;
         bool needsDatabase;
     };
-    const Command commands[] = {{"parse", 1, false}, {"search", 1, true}, {"highlight", 2, false}};
+    const Command commands[] = {{"parse", 1, false}, {"search", 1, true}, {"highlight", 2, false}, {"text", 1, true}};
     const Command* command = nullptr;
     for (const Command& c : commands)
         if (args->command == QLatin1String(c.name))
@@ -151,11 +227,13 @@ int main(int argc, char** argv)
                          .arg(command->arguments));
     if (args->otherForms && args->command != QLatin1String("highlight"))
         return usage(QStringLiteral("--other-forms має сенс лише для highlight"));
+    if (args->hasInsertionOptions() && args->command != QLatin1String("text"))
+        return usage(QStringLiteral("параметри вставлення мають сенс лише для text"));
+    if (args->json && args->command == QLatin1String("text"))
+        return usage(QStringLiteral("text друкує сам текст, без --json"));
 
-    if (args->command == QLatin1String("parse"))
-        return runParse(*args);
-    if (args->command == QLatin1String("highlight"))
-        return runHighlight(*args);
+    if (!command->needsDatabase)
+        return args->command == QLatin1String("parse") ? runParse(*args) : runHighlight(*args);
 
     Result<std::unique_ptr<BibleDatabase>> database = BibleDatabase::open(args->dbPath);
     if (!database) {
@@ -164,5 +242,6 @@ int main(int argc, char** argv)
                           .arg(database.error().message));
         return exitDatabase;
     }
-    return runSearch(*args, *std::move(database).value());
+    BibleDatabase& opened = *database.value();
+    return args->command == QLatin1String("text") ? runText(*args, opened) : runSearch(*args, opened);
 }
