@@ -5,6 +5,8 @@
 #include <gtest/gtest.h>
 
 #include <QFile>
+#include <QProcess>
+#include <QTemporaryDir>
 
 namespace {
 
@@ -72,4 +74,19 @@ TEST_F(RealBible, SmokeQueries)
     const SearchOutcome love = service.search(u"любов");
     ASSERT_TRUE(love.is<SearchOutcome::Results>());
     EXPECT_EQ(service.wordMatchCount(u"любов").value_or(0), love.as<SearchOutcome::Results>()->items.size());
+}
+
+TEST(RealBibleCli, TextOfTwoNumberedVersesOnOneLine)
+{
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    const QTemporaryDir config;
+    env.insert("XDG_CONFIG_HOME", config.path());
+    QProcess cli;
+    cli.setProcessEnvironment(env);
+    cli.start(QStringLiteral(LAMPSTRIDE_BIN_DIR "/lampstride-cli"),
+              {"--db", LAMPSTRIDE_BIBLE_DB, "text", "ів 3:16-17", "--numbers", "--style", "singleLine", "--reference", "before"});
+    ASSERT_TRUE(cli.waitForFinished(30000));
+    EXPECT_EQ(cli.exitCode(), 0);
+    const QString expected = QStringLiteral("Івана 3:16–17\n\n16. %1 17. %2").arg(sourceText("JHN", 3, 16), sourceText("JHN", 3, 17));
+    EXPECT_EQ(QString::fromUtf8(cli.readAllStandardOutput()), expected);
 }

@@ -115,3 +115,75 @@ TEST_F(CliTest, MissingOrDamagedDatabaseExits1)
         EXPECT_FALSE(r.err.isEmpty()) << qPrintable(path);
     }
 }
+
+namespace {
+
+// Runs `text` with a private config folder holding the given settings file.
+struct TextRun {
+    ProcessResult result;
+    QByteArray settingsAfter;
+};
+
+TextRun runText(const QString& db, const QStringList& args, const QByteArray& settings)
+{
+    const QTemporaryDir config;
+    const QString file = config.filePath("com.lampstride.Lampstride.ini");
+    if (!settings.isEmpty()) {
+        QFile f(file);
+        f.open(QIODevice::WriteOnly);
+        f.write(settings);
+    }
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    env.insert("XDG_CONFIG_HOME", config.path());
+    TextRun run{runProgram(cli, QStringList{"--db", db, "text"} + args, 60000, env), {}};
+    QFile f(file);
+    if (f.open(QIODevice::ReadOnly))
+        run.settingsAfter = f.readAll();
+    return run;
+}
+
+}  // namespace
+
+TEST_F(CliTest, TextFollowsStoredSettingsAndFlagsWithoutWritingThem)
+{
+    const QByteArray stored = "[General]\ncom.lampstride.formatKind=textOnly\ncom.lampstride.searchHistory=стара\n";
+    struct Case {
+        QStringList args;
+        QString expected;
+    };
+    const Case cases[] = {
+        {{"ів 3:2"}, "Бог є любов, казав він, і любові вистачить усім"},
+        {{"ів 3:2", "--format", "referenceWithText"}, "Івана 3:2 — «Бог є любов, казав він, і любові вистачить усім»"},
+        {{"ів 3:2", "--format", "custom", "--template", "{verse}|{book}"}, "2|Івана"},
+        {{"ів 3:1-2", "--numbers", "--reference", "before", "--style", "singleLine"},
+         "Івана 3:1–2\n\n1. Ісус говорив до учнів біля моря. 2. Бог є любов, казав він, і любові вистачить усім."},
+        {{"пс 23:", "--numbers"}, "1. Пісня пастуха про зелені пасовища.\n\nПсалми 23:1"},
+    };
+    for (const Case& c : cases) {
+        const TextRun run = runText(db, c.args, stored);
+        EXPECT_EQ(run.result.exitCode, 0) << qPrintable(c.args.join(' ')) << qPrintable(run.result.err);
+        EXPECT_EQ(run.result.out, c.expected) << qPrintable(c.args.join(' '));
+        EXPECT_EQ(run.settingsAfter, stored) << "nothing written, no history recorded";
+    }
+    EXPECT_EQ(runText(db, {"ів 3:2"}, {}).result.out, "«Бог є любов, казав він, і любові вистачить усім» (Івана 3:2)")
+        << "defaults without a settings file";
+}
+
+TEST_F(CliTest, TextWithNothingToInsert)
+{
+    const std::pair<QStringList, int> cases[] = {
+        {{"ів"}, 3},
+        {{"ів 22"}, 3},
+        {{"зебра"}, 3},
+        {{"ів 3:2", "--style", "diagonal"}, 2},
+        {{"ів 3:2", "--format"}, 2},
+        {{"ів 3:2", "--json"}, 2},
+    };
+    for (const auto& [args, code] : cases) {
+        const TextRun run = runText(db, args, {});
+        EXPECT_EQ(run.result.exitCode, code) << qPrintable(args.join(' '));
+        EXPECT_TRUE(run.result.out.isEmpty()) << qPrintable(args.join(' '));
+        EXPECT_FALSE(run.result.err.isEmpty()) << qPrintable(args.join(' '));
+    }
+    EXPECT_EQ(run({"parse", "ів", "--numbers"}).exitCode, 2) << "insertion options belong to text";
+}

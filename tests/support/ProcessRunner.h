@@ -12,9 +12,11 @@ struct ProcessResult {
     QString err;
 };
 
-inline ProcessResult runProgram(const QString& program, const QStringList& arguments, int timeoutMs = 60000)
+inline ProcessResult runProgram(const QString& program, const QStringList& arguments, int timeoutMs = 60000,
+                                const QProcessEnvironment& environment = QProcessEnvironment::systemEnvironment())
 {
     QProcess process;
+    process.setProcessEnvironment(environment);
     process.start(program, arguments);
     ProcessResult result;
     if (!process.waitForFinished(timeoutMs)) {
