@@ -13,7 +13,7 @@ packages=(
   qml6-module-qt-labs-platform qml6-module-qttest qml6-module-qtquick-shapes
   # text, database, X11
   libicu-dev libsqlite3-dev libsqlitecpp-dev sqlite3
-  libx11-dev libx11-xcb-dev libxcb1-dev libxtst-dev libxkbcommon-dev
+  libx11-dev libx11-xcb-dev libxcb1-dev libxcb-xtest0-dev libxcb-keysyms1-dev libxcb-xkb-dev libxkbcommon-dev
   # fonts the panel draws with (a sans face and a serif face for verse text)
   fonts-dejavu-core
   # tests, benchmarks, fuzzing

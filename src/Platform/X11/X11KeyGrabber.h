@@ -1,0 +1,46 @@
+#pragma once
+
+#include "KeyGrabber.h"
+
+#include <QList>
+
+#include <optional>
+#include <vector>
+
+#include <xcb/xcb.h>
+
+class X11Connection;
+
+// Global shortcuts as passive key grabs on the root window, in four variants each so
+// that Caps Lock and Num Lock do not matter. Fires on the release of the shortcut's
+// key after its press, whatever modifiers are still down at the release.
+class X11KeyGrabber : public KeyGrabber {
+public:
+    explicit X11KeyGrabber(X11Connection& connection);
+
+    Result grab(QKeyCombination combination) override;
+    void ungrab(QKeyCombination combination) override;
+    bool isTakenElsewhere(QKeyCombination combination) override;
+
+    // The X key symbol of a Qt key (0 when there is none).
+    static quint32 keysymFor(Qt::Key key);
+    static quint16 modifierMaskFor(Qt::KeyboardModifiers modifiers);
+
+private:
+    struct Grab {
+        QKeyCombination combination;
+        std::vector<xcb_keycode_t> keycodes;
+        quint16 modifiers;
+    };
+
+    // Grabs every variant with checked requests; on any refusal undoes the rest.
+    Result grabVariants(const Grab& grab);
+    void ungrabVariants(const Grab& grab);
+    std::optional<Grab> resolve(QKeyCombination combination);
+    std::vector<quint16> lockVariants();
+    void handleEvent(xcb_generic_event_t* event);
+
+    X11Connection& m_x;
+    QList<Grab> m_grabs;
+    std::optional<QKeyCombination> m_armed;
+};
