@@ -9,6 +9,14 @@
 
 #include <gtest/gtest.h>
 
+#include <xcb/xcb.h>
+// xkb.h names a structure field "explicit", a C++ keyword.
+#define explicit explicit_
+#include <xcb/xkb.h>
+#undef explicit
+
+#include <cstdlib>
+
 namespace {
 
 // openbox with no key bindings at all: Alt+Space and friends stay free for the program.
@@ -40,7 +48,8 @@ VirtualDesktop::VirtualDesktop(const Options& options)
         QDir(m_home.path()).mkpath(QString::fromLatin1(folder));
     QFile::setPermissions(m_home.filePath("runtime"), QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
     m_running = startServer() && (!options.windowManager || startWindowManager())
-        && (options.keyboardLayout.isEmpty() || setKeyboardLayout(options.keyboardLayout));
+        && (options.keyboardLayout.isEmpty() || setKeyboardLayout(options.keyboardLayout))
+        && (options.keyboardGroup == 0 || selectKeyboardGroup(options.keyboardGroup));
 }
 
 VirtualDesktop::~VirtualDesktop()
@@ -126,6 +135,49 @@ bool VirtualDesktop::setKeyboardLayout(const QString& layout)
         return false;
     }
     return true;
+}
+
+namespace {
+
+// A short-lived connection to the desktop's server with XKB enabled.
+struct XkbConnection {
+    explicit XkbConnection(const QString& display)
+    {
+        connection = xcb_connect(display.toLocal8Bit().constData(), nullptr);
+        if (xcb_connection_has_error(connection))
+            return;
+        auto* reply = xcb_xkb_use_extension_reply(connection, xcb_xkb_use_extension(connection, 1, 0), nullptr);
+        ok = reply && reply->supported;
+        std::free(reply);
+    }
+    ~XkbConnection() { xcb_disconnect(connection); }
+    xcb_connection_t* connection = nullptr;
+    bool ok = false;
+};
+
+}  // namespace
+
+bool VirtualDesktop::selectKeyboardGroup(int group) const
+{
+    XkbConnection xkb(m_display);
+    if (!xkb.ok)
+        return false;
+    xcb_void_cookie_t cookie = xcb_xkb_latch_lock_state_checked(xkb.connection, XCB_XKB_ID_USE_CORE_KBD, 0, 0, 1,
+                                                                static_cast<uint8_t>(group), 0, 0, 0);
+    xcb_generic_error_t* error = xcb_request_check(xkb.connection, cookie);
+    std::free(error);
+    return !error && keyboardGroup() == group;
+}
+
+int VirtualDesktop::keyboardGroup() const
+{
+    XkbConnection xkb(m_display);
+    if (!xkb.ok)
+        return -1;
+    auto* state = xcb_xkb_get_state_reply(xkb.connection, xcb_xkb_get_state(xkb.connection, XCB_XKB_ID_USE_CORE_KBD), nullptr);
+    const int group = state ? state->lockedGroup : -1;
+    std::free(state);
+    return group;
 }
 
 VirtualDesktop::Run VirtualDesktop::run(const QString& program, const QStringList& arguments, int timeoutMs) const

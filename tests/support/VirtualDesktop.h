@@ -13,7 +13,8 @@ class VirtualDesktop {
 public:
     struct Options {
         bool windowManager = false;  // openbox, with its own configuration
-        QString keyboardLayout;      // e.g. "us,ua" with the second selected; empty: server default
+        QString keyboardLayout;      // e.g. "us,ua"; empty: the server's default
+        int keyboardGroup = 0;       // the layout selected at start
     };
 
     explicit VirtualDesktop(const Options& options);
@@ -37,6 +38,11 @@ public:
     std::unique_ptr<QProcess> start(const QString& program, const QStringList& arguments) const;
 
     QProcessEnvironment environment() const;
+
+    // Selects a group of the keyboard layout, as the user's layout switch does
+    // (0 is the first layout of "us,ua", 1 the second); and reads it back.
+    bool selectKeyboardGroup(int group) const;
+    int keyboardGroup() const;
 
 private:
     bool startServer();
