@@ -36,8 +36,10 @@ QString SearchPanelState::ChapterContext::title() const
 // ---- observable values
 
 SearchPanelState::SearchPanelState(const SearchPanelServices& services, QObject* parent)
-    : QObject(parent), m_services(services), m_rowsModel(this)
+    : QObject(parent), m_services(services), m_rowsModel(this), m_contextVerses(this)
 {
+    connect(this, &SearchPanelState::selectedIndexChanged, this, &SearchPanelState::selectionChanged);
+    connect(this, &SearchPanelState::selectionAnchorChanged, this, &SearchPanelState::selectionChanged);
 }
 
 void SearchPanelState::setQuery(const QString& query)
@@ -79,6 +81,7 @@ void SearchPanelState::setShowingHistory(bool showing)
 void SearchPanelState::setContext(const std::optional<ChapterContext>& context)
 {
     m_context = context;
+    m_contextVerses.setVerses(context ? context->verses : Verses{});
     emit contextChanged();
 }
 

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "ChapterVersesModel.h"
 #include "SearchResultRow.h"
 #include "SearchResultRowsModel.h"
 
@@ -40,6 +41,15 @@ class SearchPanelState : public QObject {
     Q_PROPERTY(bool hasContext READ hasContext NOTIFY contextChanged)
     Q_PROPERTY(QVariant resultCount READ resultCountValue NOTIFY resultCountChanged)
     Q_PROPERTY(SearchResultRowsModel* rows READ rowsModel CONSTANT)
+    Q_PROPERTY(int selectionFirst READ selectionFirst NOTIFY selectionChanged)
+    Q_PROPERTY(int selectionLast READ selectionLast NOTIFY selectionChanged)
+    Q_PROPERTY(bool isMultiSelection READ isMultiSelection NOTIFY selectionChanged)
+    // The chapter mode, for the view.
+    Q_PROPERTY(ChapterVersesModel* contextVerses READ contextVersesModel CONSTANT)
+    Q_PROPERTY(QString contextTitle READ contextTitle NOTIFY contextChanged)
+    Q_PROPERTY(int contextCursor READ contextCursor NOTIFY contextChanged)
+    Q_PROPERTY(int contextFirst READ contextFirst NOTIFY contextChanged)
+    Q_PROPERTY(int contextLast READ contextLast NOTIFY contextChanged)
 
 public:
     // The chapter mode: a whole chapter, its cursor verse and the other end of the
@@ -71,6 +81,13 @@ public:
     std::optional<qint64> resultCount() const { return m_resultCount; }
     const SearchResultRows& rows() const { return m_rowsModel.rows(); }
     SearchResultRowsModel* rowsModel() { return &m_rowsModel; }
+    ChapterVersesModel* contextVersesModel() { return &m_contextVerses; }
+    int selectionFirst() const { return selectedRange().first; }
+    int selectionLast() const { return selectedRange().second; }
+    QString contextTitle() const { return m_context ? m_context->title() : QString(); }
+    int contextCursor() const { return m_context ? static_cast<int>(m_context->cursor) : -1; }
+    int contextFirst() const { return m_context ? static_cast<int>(m_context->selectedRange().first) : -1; }
+    int contextLast() const { return m_context ? static_cast<int>(m_context->selectedRange().second) : -1; }
 
     // Derived.
     std::pair<int, int> selectedRange() const;
@@ -106,6 +123,8 @@ signals:
     void contextChanged();
     void resultCountChanged();
     void rowsChanged();
+    // Any change of the cursor or the anchor.
+    void selectionChanged();
 
 private:
     QVariant selectionAnchorValue() const;
@@ -133,4 +152,5 @@ private:
     std::optional<ChapterContext> m_context;
     std::optional<qint64> m_resultCount;
     SearchResultRowsModel m_rowsModel;
+    ChapterVersesModel m_contextVerses;
 };

@@ -44,6 +44,12 @@ QVariant SearchResultRowsModel::data(const QModelIndex& index, int role) const
         return item && item->isWholeChapter;
     case MatchedOtherWordFormsRole:
         return item && item->matchedOtherWordForms;
+    case PreviewRole:
+        return item ? preview(*item) : QString();
+    case HintRole:
+        return item ? remainingVersesHint(*item) : QString();
+    case StartsOtherWordFormsRole:
+        return startsOtherWordForms(index.row());
     default:
         return {};
     }
@@ -59,5 +65,34 @@ QHash<int, QByteArray> SearchResultRowsModel::roleNames() const
         {VerseCountRole, "verseCount"},
         {IsWholeChapterRole, "isWholeChapter"},
         {MatchedOtherWordFormsRole, "matchedOtherWordForms"},
+        {PreviewRole, "preview"},
+        {HintRole, "hint"},
+        {StartsOtherWordFormsRole, "startsOtherWordForms"},
     };
+}
+
+QString SearchResultRowsModel::preview(const SearchResultItem& item)
+{
+    if (item.verses.size() == 1 || item.isWholeChapter)
+        return item.previewText();
+    QStringList parts;
+    for (const VerseRecord& verse : item.verses)
+        parts.append(QString::number(verse.verse) + u' ' + verse.text);
+    return parts.join(u' ');
+}
+
+QString SearchResultRowsModel::remainingVersesHint(const SearchResultItem& item)
+{
+    if (!item.isWholeChapter || item.verses.size() <= 1)
+        return {};
+    return QStringLiteral("…ще %1 — → відкрити весь розділ").arg(item.verses.size() - 1);
+}
+
+bool SearchResultRowsModel::startsOtherWordForms(int index) const
+{
+    if (index <= 0 || index >= count())
+        return false;
+    const SearchResultItem* item = m_rows[index].verseItem();
+    const SearchResultItem* before = m_rows[index - 1].verseItem();
+    return item && item->matchedOtherWordForms && before && !before->matchedOtherWordForms;
 }

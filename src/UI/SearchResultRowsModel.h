@@ -19,7 +19,17 @@ public:
         VerseCountRole,
         IsWholeChapterRole,
         MatchedOtherWordFormsRole,
+        PreviewRole,                  // what the row shows of its verses
+        HintRole,                     // "…ще 5 — → відкрити весь розділ", or empty
+        StartsOtherWordFormsRole,     // the first row found only through other word forms
     };
+
+    // The verses as the row shows them: the first verse alone for a single verse or a
+    // whole chapter, otherwise "16 текст 17 текст".
+    static QString preview(const SearchResultItem& item);
+    // For a whole chapter: how many more verses it holds.
+    static QString remainingVersesHint(const SearchResultItem& item);
+    bool startsOtherWordForms(int index) const;
 
     using QAbstractListModel::QAbstractListModel;
 

@@ -198,6 +198,16 @@ std::vector<xcb_keycode_t> X11Connection::modifierKeycodesDown()
     return down;
 }
 
+bool X11Connection::hasCompositingManager()
+{
+    if (!m_connection)
+        return false;
+    // A compositor owns the selection _NET_WM_CM_S<screen>.
+    const xcb_atom_t selection = atom("_NET_WM_CM_S0");
+    auto r = reply(xcb_get_selection_owner_reply(m_connection, xcb_get_selection_owner(m_connection, selection), nullptr));
+    return r && r->owner != XCB_NONE;
+}
+
 void X11Connection::flush()
 {
     if (m_connection)

@@ -46,6 +46,9 @@ public:
     // Key codes of the modifier rows (Shift, Control, Mod1 … Mod5) and which are down.
     std::vector<xcb_keycode_t> modifierKeycodesDown();
 
+    // Whether a compositing manager runs (translucent windows show as such).
+    bool hasCompositingManager();
+
     void flush();
 
     // Every event read from the connection is offered to these, in order.
