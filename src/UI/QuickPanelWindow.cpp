@@ -54,7 +54,7 @@ QuickPanelWindow::QuickPanelWindow(SearchPanelController& controller, std::funct
     }
     QQmlContext* context = m_view->rootContext();
     context->setContextProperty(QStringLiteral("panelState"), &controller.state());
-    context->setContextProperty(QStringLiteral("preferences"), &InsertionPreferences::shared());
+    context->setContextProperty(QStringLiteral("preferences"), &controller.preferences());
     context->setContextProperty(QStringLiteral("panel"), m_viewModel);
     context->setContextProperty(QStringLiteral("translucent"), m_compositing);
     m_view->setResizeMode(QQuickView::SizeRootObjectToView);

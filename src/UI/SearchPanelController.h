@@ -49,6 +49,7 @@ public:
     static SearchPanelController& shared();
 
     SearchPanelState& state() { return m_state; }
+    InsertionPreferences& preferences() { return m_services.preferences; }
     PanelWindow* window() const { return m_window.get(); }
     const std::optional<AppWindow>& previousApp() const { return m_previousApp; }
     bool userHasRepositioned() const { return m_userHasRepositioned; }

@@ -5,6 +5,7 @@ import QtQuick.Layouts
 // One row of the result list: a verse result, a book suggestion or a recent query.
 Column {
     id: entry
+    objectName: "resultRow"
     required property int index
     required property string kind
     required property string title
@@ -17,6 +18,8 @@ Column {
     readonly property bool isCursor: index === panelState.selectedIndex
     readonly property bool isSelected: index >= panelState.selectionFirst && index <= panelState.selectionLast
     readonly property bool isVerse: kind === "verse"
+    readonly property string shownPreview: previewText.text
+    readonly property bool chevronShown: chevron.visible
 
     signal clicked(int index, bool shift)
     signal doubleClicked(int index)
@@ -63,6 +66,7 @@ Column {
                     color: entry.theme.primary
                 }
                 Text {
+                    id: previewText
                     width: parent.width
                     text: entry.isVerse ? panel.highlighted(entry.preview, entry.matchedOtherWordForms, entry.theme.primary) : ""
                     textFormat: Text.StyledText

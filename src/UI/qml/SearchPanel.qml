@@ -65,6 +65,7 @@ Item {
                 // The format button: a click opens the menu, a drag moves the panel.
                 Item {
                     id: bookIcon
+                    objectName: "bookIcon"
                     implicitWidth: 22
                     implicitHeight: 22
                     Icon {
@@ -74,6 +75,7 @@ Item {
                         color: root.theme.secondary
                     }
                     Text {
+                        objectName: "badge"
                         visible: preferences.includeVerseNumbers
                         text: "1"
                         font.pixelSize: 10
@@ -89,19 +91,22 @@ Item {
                         preventStealing: true
                         property point pressedAt
                         property bool dragging: false
-                        onPressed: (mouse) => { pressedAt = Qt.point(mouse.x, mouse.y); dragging = false }
+                        // The drag is measured from the press, so no distance is lost to
+                        // the 2-point threshold that tells a drag from a click.
+                        onPressed: (mouse) => {
+                            pressedAt = Qt.point(mouse.x, mouse.y)
+                            dragging = false
+                            panel.beginDrag()
+                        }
                         onPositionChanged: (mouse) => {
-                            if (!dragging && Math.hypot(mouse.x - pressedAt.x, mouse.y - pressedAt.y) >= 2) {
+                            if (!dragging && Math.hypot(mouse.x - pressedAt.x, mouse.y - pressedAt.y) >= 2)
                                 dragging = true
-                                panel.beginDrag()
-                            }
                             if (dragging)
                                 panel.dragTo()
                         }
                         onReleased: {
-                            if (dragging)
-                                panel.endDrag()
-                            else
+                            panel.endDrag()
+                            if (!dragging)
                                 formatMenu.visible ? formatMenu.close() : formatMenu.open()
                             dragging = false
                         }
@@ -110,6 +115,7 @@ Item {
 
                 TextField {
                     id: field
+                    objectName: "queryField"
                     Layout.fillWidth: true
                     text: panelState.query
                     placeholderText: "Введіть біблійне посилання чи слово…"
@@ -154,6 +160,7 @@ Item {
 
                 Text {
                     id: count
+                    objectName: "count"
                     visible: !panelState.hasContext && panelState.resultCount !== undefined && panelState.resultCount !== null
                     text: visible ? panelState.resultCount : ""
                     font.pixelSize: 15
@@ -166,6 +173,7 @@ Item {
         }
 
         Divider {
+            objectName: "sectionDivider"
             visible: root.section !== ""
             lineColor: root.theme.divider
         }
@@ -190,6 +198,7 @@ Item {
             implicitHeight: message.implicitHeight + 24
             Text {
                 id: message
+                objectName: "message"
                 x: 20
                 y: 12
                 width: parent.width - 40
@@ -205,6 +214,7 @@ Item {
         id: resultsList
         ListView {
             id: list
+            objectName: "resultsList"
             implicitHeight: Math.min(contentHeight + topMargin + bottomMargin, 320)
             topMargin: 6
             bottomMargin: 6
@@ -274,6 +284,7 @@ Item {
 
             Item {
                 id: header
+                objectName: "chapterHeader"
                 width: parent.width
                 height: headerRow.implicitHeight + 16
                 RowLayout {
@@ -306,6 +317,7 @@ Item {
 
             ListView {
                 id: verses
+                objectName: "chapterList"
                 width: parent.width
                 implicitHeight: Math.min(contentHeight + topMargin + bottomMargin, 320)
                 height: implicitHeight
@@ -364,6 +376,7 @@ Item {
     // The format menu, in a popover under the book icon.
     Item {
         id: formatMenu
+        objectName: "formatMenu"
         visible: false
         x: 20 - 8
         y: 16 + bookIcon.height + 10
@@ -412,6 +425,8 @@ Item {
                 ]
                 delegate: Item {
                     required property var modelData
+                    objectName: "menuItem:" + modelData.title
+                    readonly property bool checked: preferences.includeVerseNumbers === modelData.numbers
                     width: Math.max(200, itemRow.implicitWidth + 16)
                     height: itemRow.implicitHeight + 10
                     Rectangle {
