@@ -5,7 +5,11 @@
 //   build/bin/search_benchmark [--db PATH] [google-benchmark flags]
 
 #include "BibleSearchService.h"
+#include "MemorySettingsStore.h"
+#include "InsertionPreferences.h"
 #include "SearchHighlighter.h"
+#include "SearchHistoryStore.h"
+#include "SearchPanelState.h"
 
 #include <benchmark/benchmark.h>
 #include <sqlite3.h>
@@ -106,6 +110,21 @@ void bareSqlite(benchmark::State& state, const Query& query)
     sqlite3_close(db);
 }
 
+// What the panel's model does per keystroke: search, count, rows.
+void panelState(benchmark::State& state, const char* query)
+{
+    const BibleSearchService service(&database());
+    MemorySettingsStore settings;
+    SearchHistoryStore history(settings);
+    InsertionPreferences preferences(settings);
+    SearchPanelState panel({const_cast<BibleSearchService*>(&service), &database(), &history, &preferences, nullptr});
+    const QString text = QString::fromUtf8(query);
+    for (auto _ : state) {
+        panel.setQuery(text);
+        panel.updateSearch();
+    }
+}
+
 // The view marks found words in every row it draws.
 void highlightRow(benchmark::State& state, const char* query)
 {
@@ -128,7 +147,7 @@ public:
             const auto slash = name.find('/');
             const std::string kind = name.substr(0, slash);
             const std::string label = name.substr(slash + 1);
-            if (kind == "highlight")
+            if (kind == "highlight" || kind == "panel state")
                 continue;
             (kind == "search" ? ours : bare)[label] = ms;
             if (kind == "bare")
@@ -178,6 +197,9 @@ int main(int argc, char** argv)
         benchmark::RegisterBenchmark((std::string("bare/") + q.label).c_str(), bareSqlite, q)
             ->Unit(benchmark::kMillisecond);
     }
+    for (const char* q : {"любов", "мат", "«і»"})
+        benchmark::RegisterBenchmark((std::string("panel state/") + q).c_str(), panelState, q)
+            ->Unit(benchmark::kMillisecond);
     for (const char* q : {"любов", "бог є любов"})
         benchmark::RegisterBenchmark((std::string("highlight/") + q).c_str(), highlightRow, q)
             ->Unit(benchmark::kMicrosecond);

@@ -5,5 +5,8 @@ root="$(cd "$(dirname "$0")/.." && pwd)"
 "$root/scripts/setup.sh"
 "$root/scripts/build.sh"
 build="${LAMPSTRIDE_BUILD_DIR:-$root/build}"
-# The query engine on a sample query; the panel program comes with the desktop layer.
-"$build/bin/lampstride-cli" search "${1:-Ів 3:16}"
+if [ -z "${DISPLAY:-}" ]; then
+  echo "Дисплея X11 немає (DISPLAY порожня), тож панель показати ніде. Ось вірш із командного рядка:"
+  exec "$build/bin/lampstride-cli" search "${1:-Ів 3:16}"
+fi
+exec "$build/bin/lampstride"

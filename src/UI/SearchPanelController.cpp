@@ -183,7 +183,8 @@ bool SearchPanelController::handleKey(const PanelKeyEvent& event)
 
     // "=": a short press types it on release, a long one switches verse numbers.
     if (event.key == PanelKey::Equal && !m) {
-        if (press && event.isAutoRepeat)
+        // Auto-repeat (on X11 also its synthetic releases) changes nothing.
+        if (event.isAutoRepeat)
             return true;
         if (press) {
             m_longPressFired = false;

@@ -1,6 +1,7 @@
 // A few checks on the bible.db the build made from the shipped verse text.
 
 #include "BibleSearchService.h"
+#include "BibleSource.h"
 
 #include <gtest/gtest.h>
 
@@ -10,20 +11,9 @@
 
 namespace {
 
-// The text of one verse as the source file has it.
 QString sourceText(const char* code, int chapter, int verse)
 {
-    QFile file(QStringLiteral(LAMPSTRIDE_BIBLE_TSV));
-    if (!file.open(QIODevice::ReadOnly))
-        return {};
-    const QByteArray prefix = QByteArray(code) + '\t' + QByteArray::number(chapter) + '\t' + QByteArray::number(verse) + '\t';
-    while (!file.atEnd()) {
-        const QByteArray line = file.readLine();
-        const qsizetype tab = line.indexOf('\t');
-        if (line.mid(tab + 1).startsWith(prefix))
-            return QString::fromUtf8(line.mid(tab + 1 + prefix.size())).trimmed();
-    }
-    return {};
+    return sourceVerse(QStringLiteral(LAMPSTRIDE_BIBLE_TSV), code, chapter, verse);
 }
 
 class RealBible : public ::testing::Test {

@@ -157,21 +157,21 @@ struct XkbConnection {
 
 }  // namespace
 
-bool VirtualDesktop::selectKeyboardGroup(int group) const
+bool VirtualDesktop::selectGroupOn(const QString& display, int group)
 {
-    XkbConnection xkb(m_display);
+    XkbConnection xkb(display);
     if (!xkb.ok)
         return false;
     xcb_void_cookie_t cookie = xcb_xkb_latch_lock_state_checked(xkb.connection, XCB_XKB_ID_USE_CORE_KBD, 0, 0, 1,
                                                                 static_cast<uint8_t>(group), 0, 0, 0);
     xcb_generic_error_t* error = xcb_request_check(xkb.connection, cookie);
     std::free(error);
-    return !error && keyboardGroup() == group;
+    return !error && groupOn(display) == group;
 }
 
-int VirtualDesktop::keyboardGroup() const
+int VirtualDesktop::groupOn(const QString& display)
 {
-    XkbConnection xkb(m_display);
+    XkbConnection xkb(display);
     if (!xkb.ok)
         return -1;
     auto* state = xcb_xkb_get_state_reply(xkb.connection, xcb_xkb_get_state(xkb.connection, XCB_XKB_ID_USE_CORE_KBD), nullptr);

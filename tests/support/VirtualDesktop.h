@@ -41,8 +41,10 @@ public:
 
     // Selects a group of the keyboard layout, as the user's layout switch does
     // (0 is the first layout of "us,ua", 1 the second); and reads it back.
-    bool selectKeyboardGroup(int group) const;
-    int keyboardGroup() const;
+    bool selectKeyboardGroup(int group) const { return selectGroupOn(m_display, group); }
+    int keyboardGroup() const { return groupOn(m_display); }
+    static bool selectGroupOn(const QString& display, int group);
+    static int groupOn(const QString& display);
 
 private:
     bool startServer();

@@ -214,6 +214,14 @@ void X11Connection::flush()
         xcb_flush(m_connection);
 }
 
+void X11Connection::sync()
+{
+    if (!m_connection)
+        return;
+    std::free(xcb_get_input_focus_reply(m_connection, xcb_get_input_focus(m_connection), nullptr));
+    readEvents();
+}
+
 void X11Connection::addEventListener(std::function<void(xcb_generic_event_t*)> listener)
 {
     m_listeners.push_back(std::move(listener));

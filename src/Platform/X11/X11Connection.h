@@ -50,6 +50,9 @@ public:
     bool hasCompositingManager();
 
     void flush();
+    // Waits until the server has handled every request sent so far; the events it
+    // sent before are then in hand and handed to the listeners.
+    void sync();
 
     // Every event read from the connection is offered to these, in order.
     void addEventListener(std::function<void(xcb_generic_event_t*)> listener);

@@ -35,14 +35,20 @@ void X11KeystrokeHold::release()
 {
     if (!m_holding)
         return;
-    m_holding = false;
     m_scheduler.cancel(m_timeout);
     m_timeout = 0;
     xcb_connection_t* c = m_x.connection();
+    // Nobody else's requests between the end of the hold and the replay: a key typed
+    // in that moment would otherwise overtake the ones held.
+    xcb_grab_server(c);
     xcb_ungrab_keyboard(c, XCB_CURRENT_TIME);
+    // Keys the server sent before the ungrab may still be on their way: collect them.
+    m_x.sync();
+    m_holding = false;
     for (const Key& key : m_keys)
         xcb_test_fake_input(c, key.type, key.code, XCB_CURRENT_TIME, m_x.root(), 0, 0, 0);
     m_keys.clear();
+    xcb_ungrab_server(c);
     m_x.flush();
 }
 

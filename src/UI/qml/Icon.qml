@@ -10,7 +10,7 @@ Item {
     property real lineWidth: 1.8
 
     readonly property var paths: ({
-        "book.closed": "M6.5 3.5 H18.5 V17.5 H6.5 A2 2 0 0 0 6.5 21.5 H18.5 V17.5 M6.5 3.5 A2 2 0 0 0 4.5 5.5 V19.5 M9 7.5 H15",
+        "book.closed": "M6.5 3.5 H18.5 V17.5 H6.5 A2 2 0 0 0 6.5 21.5 H18.5 V17.5 M6.5 3.5 A2 2 0 0 0 4.5 5.5 V19.5",
         "checkmark": "M5 12.5 L10 17.5 L19.5 6.5",
         "chevron.right": "M9 4.5 L16.5 12 L9 19.5",
         "chevron.left": "M15 4.5 L7.5 12 L15 19.5",

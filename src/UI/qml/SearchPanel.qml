@@ -43,7 +43,7 @@ Item {
         color: translucent ? Qt.rgba(root.theme.background.r, root.theme.background.g, root.theme.background.b, 0.94)
                            : root.theme.background
         border.color: Qt.rgba(0, 0, 0, 0.14)
-        border.width: translucent ? 1 : 0
+        border.width: 1
         clip: true
 
     Column {
