@@ -8,6 +8,7 @@
 #include "X11/X11Connection.h"
 
 #include <QApplication>
+#include <QGuiApplication>
 #include <QQuickStyle>
 
 #include <cstdio>
@@ -32,6 +33,10 @@ int main(int argc, char** argv)
         std::fprintf(stderr, "Lampstride: не вдалося з'єднатися з X-сервером %s\n", qgetenv("DISPLAY").constData());
         return 1;
     }
+
+    // The panel's "=" tells a tap from a long press by the key's single release.
+    if (auto* x11 = app.nativeInterface<QNativeInterface::QX11Application>())
+        X11Connection::makeAutoRepeatDetectable(x11->connection());
 
     // The shortcut first, then the panel, preloaded hidden so it opens at once.
     GlobalHotkeyManager& hotkey = GlobalHotkeyManager::shared();

@@ -32,6 +32,8 @@ public:
     virtual std::optional<QRect> screenArea() const = 0;
     // True when the query field's caret stands at the end with nothing selected.
     virtual bool isCaretAtEndOfQuery() const = 0;
+    // The window system's id of the window (0 when it has none).
+    virtual quint64 nativeId() const = 0;
 
     // Set by the controller.
     std::function<void()> onFocusLost;

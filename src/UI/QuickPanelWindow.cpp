@@ -132,6 +132,11 @@ bool QuickPanelWindow::isCaretAtEndOfQuery() const
     return !root || root->property("caretAtEnd").toBool();
 }
 
+quint64 QuickPanelWindow::nativeId() const
+{
+    return m_view->winId();
+}
+
 void QuickPanelWindow::applyShape()
 {
     if (m_compositing)

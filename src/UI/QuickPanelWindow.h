@@ -30,6 +30,7 @@ public:
     void setFrame(const QRect& frame) override;
     std::optional<QRect> screenArea() const override;
     bool isCaretAtEndOfQuery() const override;
+    quint64 nativeId() const override;
 
     QQuickView* view() const { return m_view.get(); }
 

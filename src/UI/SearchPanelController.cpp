@@ -92,7 +92,7 @@ void SearchPanelController::show()
         centerOnActiveScreen();
     // 5. Keys typed from now on wait for the panel.
     if (m_services.keystrokes && !m_window->isVisible())
-        m_services.keystrokes->hold();
+        m_services.keystrokes->hold(m_window->nativeId());
     m_window->showAndFocus();
 }
 
@@ -186,7 +186,11 @@ bool SearchPanelController::handleKey(const PanelKeyEvent& event)
         // Auto-repeat (on X11 also its synthetic releases) changes nothing.
         if (event.isAutoRepeat)
             return true;
+        // A second press without a release is the key repeating too.
+        if (press && m_equalsDown)
+            return true;
         if (press) {
+            m_equalsDown = true;
             m_longPressFired = false;
             m_services.scheduler.cancel(m_longPress);
             QPointer<SearchPanelController> self(this);
@@ -200,6 +204,10 @@ bool SearchPanelController::handleKey(const PanelKeyEvent& event)
             });
             return true;
         }
+        // A release without its press (the press went to another window) is not a tap.
+        if (!m_equalsDown)
+            return true;
+        m_equalsDown = false;
         m_services.scheduler.cancel(m_longPress);
         m_longPress = 0;
         if (m_longPressFired)

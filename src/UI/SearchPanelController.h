@@ -81,5 +81,6 @@ private:
     Scheduler::Handle m_typingStep = 0;
     Scheduler::Handle m_longPress = 0;
     bool m_longPressFired = false;
+    bool m_equalsDown = false;
     bool m_userHasRepositioned = false;
 };

@@ -1,6 +1,8 @@
 #include "BibleSearchService.h"
 #include "FixtureBible.h"
 
+#include "QtPrinters.h"
+
 #include <gtest/gtest.h>
 
 namespace {

@@ -1,6 +1,8 @@
 #include "FixtureBible.h"
 #include "ProcessRunner.h"
 
+#include "QtPrinters.h"
+
 #include <gtest/gtest.h>
 
 #include <QFile>

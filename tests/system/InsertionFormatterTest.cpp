@@ -1,6 +1,8 @@
 #include "InsertionFormatter.h"
 #include "RecordingSettingsStore.h"
 
+#include "QtPrinters.h"
+
 #include <gtest/gtest.h>
 
 namespace {

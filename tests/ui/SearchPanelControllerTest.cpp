@@ -35,13 +35,19 @@ public:
     void setFrame(const QRect& frame) override { geometry = frame; }
     std::optional<QRect> screenArea() const override { return screen; }
     bool isCaretAtEndOfQuery() const override { return caretAtEnd; }
+    quint64 nativeId() const override { return 7; }
 };
 
 class CountingHold : public KeystrokeHold {
 public:
     int holds = 0;
     int releases = 0;
-    void hold() override { ++holds; }
+    void hold(quint64 window) override
+    {
+        ++holds;
+        heldFor = window;
+    }
+    quint64 heldFor = 0;
     void release() override { ++releases; }
 };
 
@@ -261,12 +267,15 @@ TEST_F(SearchPanelControllerTest, EqualsShortTapTypesLongPressSwitchesNumbers)
         clock.advance(100ms);
         EXPECT_TRUE(key(PanelKey::Equal, Qt::NoModifier, true, true)) << "X11 sends a release before each repeat";
         EXPECT_TRUE(key(PanelKey::Equal, Qt::NoModifier, false, true)) << "auto-repeat is swallowed";
+        EXPECT_TRUE(key(PanelKey::Equal)) << "so is a repeat that does not say it is one";
     }
     EXPECT_TRUE(key(PanelKey::Equal, Qt::NoModifier, true));
     EXPECT_TRUE(preferences.includeVerseNumbers()) << "toggled once";
     EXPECT_EQ(state().query(), "ів=") << "nothing typed";
     EXPECT_EQ(log.lines.count("panel/default: Довге утримання '=' — перемкнув формат номерів віршів"), 1);
 
+    EXPECT_TRUE(key(PanelKey::Equal, Qt::NoModifier, true));
+    EXPECT_EQ(state().query(), "ів=") << "a release whose press went elsewhere types nothing";
     EXPECT_FALSE(key(PanelKey::Equal, Qt::ShiftModifier));
     EXPECT_FALSE(key(PanelKey::Equal, Qt::KeypadModifier));
 }
@@ -298,6 +307,7 @@ TEST_F(SearchPanelControllerTest, KeystrokesWaitForThePanel)
 {
     controller->show();
     EXPECT_EQ(keystrokes.holds, 1);
+    EXPECT_EQ(keystrokes.heldFor, 7u) << "held until the panel's window has the keyboard";
     panel->onFocused();
     EXPECT_EQ(keystrokes.releases, 1);
     controller->show();

@@ -7,6 +7,8 @@
 #include "SearchHistoryStore.h"
 #include "SearchPanelState.h"
 
+#include "QtPrinters.h"
+
 #include <gtest/gtest.h>
 
 #include <QSignalSpy>

@@ -12,6 +12,8 @@
 #include "SearchHistoryStore.h"
 #include "SearchPanelController.h"
 
+#include "QtPrinters.h"
+
 #include <gtest/gtest.h>
 
 #include <QCursor>

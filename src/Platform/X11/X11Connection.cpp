@@ -43,19 +43,21 @@ X11Connection::X11Connection()
     m_root = screens.data ? screens.data->root : XCB_NONE;
     m_keySymbols = xcb_key_symbols_alloc(m_connection);
 
-    // Holding a key must give one press and one release, not a release and a press
-    // per repeat: otherwise a held shortcut would fire over and over.
-    auto xkb = reply(xcb_xkb_use_extension_reply(m_connection, xcb_xkb_use_extension(m_connection, 1, 0), nullptr));
-    if (xkb && xkb->supported) {
-        const uint32_t flag = XCB_XKB_PER_CLIENT_FLAG_DETECTABLE_AUTO_REPEAT;
-        std::free(xcb_xkb_per_client_flags_reply(
-            m_connection,
-            xcb_xkb_per_client_flags(m_connection, XCB_XKB_ID_USE_CORE_KBD, flag, flag, 0, 0, 0),
-            nullptr));
-    }
+    // A held shortcut must not fire over and over on synthetic releases.
+    makeAutoRepeatDetectable(m_connection);
 
     m_notifier = new QSocketNotifier(xcb_get_file_descriptor(m_connection), QSocketNotifier::Read, this);
     connect(m_notifier, &QSocketNotifier::activated, this, &X11Connection::readEvents);
+}
+
+void X11Connection::makeAutoRepeatDetectable(xcb_connection_t* connection)
+{
+    auto xkb = reply(xcb_xkb_use_extension_reply(connection, xcb_xkb_use_extension(connection, 1, 0), nullptr));
+    if (!xkb || !xkb->supported)
+        return;
+    const uint32_t flag = XCB_XKB_PER_CLIENT_FLAG_DETECTABLE_AUTO_REPEAT;
+    std::free(xcb_xkb_per_client_flags_reply(
+        connection, xcb_xkb_per_client_flags(connection, XCB_XKB_ID_USE_CORE_KBD, flag, flag, 0, 0, 0), nullptr));
 }
 
 X11Connection::~X11Connection()

@@ -54,6 +54,10 @@ public:
     // sent before are then in hand and handed to the listeners.
     void sync();
 
+    // A held key sends repeated presses and one release at the end, instead of a
+    // release and a press per repeat (XKB "detectable auto-repeat" for that client).
+    static void makeAutoRepeatDetectable(xcb_connection_t* connection);
+
     // Every event read from the connection is offered to these, in order.
     void addEventListener(std::function<void(xcb_generic_event_t*)> listener);
 
