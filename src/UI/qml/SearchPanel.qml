@@ -221,7 +221,6 @@ Item {
             clip: true
             boundsBehavior: Flickable.StopAtBounds
             model: panelState.rows
-            reuseItems: true
             ScrollBar.vertical: ScrollBar { policy: ScrollBar.AsNeeded }
 
             delegate: ResultRow {
