@@ -76,8 +76,11 @@ QString title(FormatKind v) { return QString::fromUtf8(choiceOf(formatKinds, v).
 
 QString example(FormatKind kind)
 {
-    const QString templateText =
-        InsertionFormat::make(kind, InsertionPreferences::defaultCustomTemplate).templateText();
+    return fillWithSample(InsertionFormat::make(kind, InsertionPreferences::defaultCustomTemplate).templateText());
+}
+
+QString fillWithSample(const QString& templateText)
+{
     return InsertionFormatter::fillTemplate(templateText, QStringLiteral("текст вірша"), QStringLiteral("Івана 3:16"),
                                             QStringLiteral("Івана"), QStringLiteral("3"), QStringLiteral("16"));
 }

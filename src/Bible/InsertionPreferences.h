@@ -51,6 +51,8 @@ QString title(FormatKind kind);
 // A one-verse sample of the format, made from the kind's fixed template (the
 // default one for a custom format, whatever the user's template is).
 QString example(FormatKind kind);
+// A template with the sample verse (Івана 3:16, "текст вірша") put in.
+QString fillWithSample(const QString& templateText);
 }  // namespace InsertionChoices
 
 // The format of text without numbers: a fixed kind, or a custom template.

@@ -27,6 +27,9 @@ public:
     void setStringList(const QString& key, const QStringList& value) override;
     void setInteger(const QString& key, qint64 value) override;
     void remove(const QString& key) override;
+    QStringList keys() const override { return m_values.keys(); }
+    QVariant rawValue(const QString& key) const override { return m_values.value(key); }
+    void setRawValue(const QString& key, const QVariant& value) override { m_values.insert(key, value); }
 
 private:
     QVariantMap m_values;

@@ -28,6 +28,11 @@ public:
     virtual void setStringList(const QString& key, const QStringList& value) = 0;
     virtual void setInteger(const QString& key, qint64 value) = 0;
     virtual void remove(const QString& key) = 0;
+
+    // Every key, and values as stored, for copying between stores.
+    virtual QStringList keys() const = 0;
+    virtual QVariant rawValue(const QString& key) const = 0;
+    virtual void setRawValue(const QString& key, const QVariant& value) = 0;
 };
 
 // How a stored value reads as each type; shared by the stores.

@@ -2,6 +2,8 @@
 
 #include "SettingsStore.h"
 
+void OnboardingController::show() {}
+
 bool OnboardingController::isVisible() const
 {
     return false;

@@ -15,6 +15,8 @@ public:
     virtual ~OnboardingController() = default;
     static OnboardingController& shared();
 
+    // Opens the tour, or brings an open one to the front.
+    virtual void show();
     virtual bool isVisible() const;
     // True when the tour took the press (its shortcut page counts it).
     virtual bool interceptHotkey();

@@ -87,3 +87,18 @@ void IniSettingsStore::remove(const QString& key)
     m_settings->remove(key);
     m_settings->sync();
 }
+
+QStringList IniSettingsStore::keys() const
+{
+    return m_settings->allKeys();
+}
+
+QVariant IniSettingsStore::rawValue(const QString& key) const
+{
+    return m_settings->value(key);
+}
+
+void IniSettingsStore::setRawValue(const QString& key, const QVariant& value)
+{
+    write(key, value);
+}

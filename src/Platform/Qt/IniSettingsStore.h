@@ -34,6 +34,9 @@ public:
     void setStringList(const QString& key, const QStringList& value) override;
     void setInteger(const QString& key, qint64 value) override;
     void remove(const QString& key) override;
+    QStringList keys() const override;
+    QVariant rawValue(const QString& key) const override;
+    void setRawValue(const QString& key, const QVariant& value) override;
 
 private:
     explicit IniSettingsStore(std::unique_ptr<QSettings> settings);

@@ -145,6 +145,13 @@ void X11Connection::refreshKeyboardMap()
     m_keySymbols = xcb_key_symbols_alloc(m_connection);
 }
 
+quint32 X11Connection::baseKeysym(quint32 keycode)
+{
+    if (!m_keySymbols || keycode > 255)
+        return 0;
+    return xcb_key_symbols_get_keysym(m_keySymbols, static_cast<xcb_keycode_t>(keycode), 0);
+}
+
 std::vector<xcb_keycode_t> X11Connection::keycodes(quint32 keysym)
 {
     std::vector<xcb_keycode_t> result;

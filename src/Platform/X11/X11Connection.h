@@ -39,6 +39,8 @@ public:
     // The name of the running window manager, or empty when none runs.
     QString windowManagerName();
 
+    // The symbol a key code types without modifiers in the first layout (0 when none).
+    quint32 baseKeysym(quint32 keycode);
     // Key codes that produce a key symbol, in the order the keyboard map lists them.
     std::vector<xcb_keycode_t> keycodes(quint32 keysym);
     // The modifier bits that NumLock sets (usually Mod2), 0 when unmapped.

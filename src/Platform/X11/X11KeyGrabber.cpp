@@ -4,6 +4,8 @@
 
 #include <QHash>
 
+#include <optional>
+
 #include <X11/keysym.h>
 
 #include <algorithm>
@@ -21,14 +23,10 @@ X11KeyGrabber::X11KeyGrabber(X11Connection& connection) : m_x(connection)
     m_x.addEventListener([this](xcb_generic_event_t* event) { handleEvent(event); });
 }
 
-quint32 X11KeyGrabber::keysymFor(Qt::Key key)
+namespace {
+
+const QHash<int, quint32>& namedKeys()
 {
-    if (key >= Qt::Key_A && key <= Qt::Key_Z)
-        return XK_a + (key - Qt::Key_A);
-    if (key >= Qt::Key_0 && key <= Qt::Key_9)
-        return XK_0 + (key - Qt::Key_0);
-    if (key >= Qt::Key_F1 && key <= Qt::Key_F35)
-        return XK_F1 + (key - Qt::Key_F1);
     static const QHash<int, quint32> table = {
         {Qt::Key_Space, XK_space}, {Qt::Key_Return, XK_Return}, {Qt::Key_Enter, XK_KP_Enter},
         {Qt::Key_Tab, XK_Tab}, {Qt::Key_Backtab, XK_Tab}, {Qt::Key_Backspace, XK_BackSpace},
@@ -41,7 +39,36 @@ quint32 X11KeyGrabber::keysymFor(Qt::Key key)
         {Qt::Key_BracketRight, XK_bracketright}, {Qt::Key_Backslash, XK_backslash}, {Qt::Key_Minus, XK_minus},
         {Qt::Key_Equal, XK_equal}, {Qt::Key_QuoteLeft, XK_grave}, {Qt::Key_Plus, XK_plus},
     };
-    return table.value(key, 0);
+    return table;
+}
+
+}  // namespace
+
+quint32 X11KeyGrabber::keysymFor(Qt::Key key)
+{
+    if (key >= Qt::Key_A && key <= Qt::Key_Z)
+        return XK_a + (key - Qt::Key_A);
+    if (key >= Qt::Key_0 && key <= Qt::Key_9)
+        return XK_0 + (key - Qt::Key_0);
+    if (key >= Qt::Key_F1 && key <= Qt::Key_F35)
+        return XK_F1 + (key - Qt::Key_F1);
+    return namedKeys().value(key, 0);
+}
+
+std::optional<Qt::Key> X11KeyGrabber::qtKeyFor(quint32 keysym)
+{
+    if (keysym >= XK_a && keysym <= XK_z)
+        return Qt::Key(Qt::Key_A + (keysym - XK_a));
+    if (keysym >= XK_A && keysym <= XK_Z)
+        return Qt::Key(Qt::Key_A + (keysym - XK_A));
+    if (keysym >= XK_0 && keysym <= XK_9)
+        return Qt::Key(Qt::Key_0 + (keysym - XK_0));
+    if (keysym >= XK_F1 && keysym <= XK_F35)
+        return Qt::Key(Qt::Key_F1 + (keysym - XK_F1));
+    for (auto it = namedKeys().cbegin(); it != namedKeys().cend(); ++it)
+        if (it.value() == keysym && it.key() != Qt::Key_Backtab)
+            return Qt::Key(it.key());
+    return std::nullopt;
 }
 
 quint16 X11KeyGrabber::modifierMaskFor(Qt::KeyboardModifiers modifiers)

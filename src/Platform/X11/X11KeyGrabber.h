@@ -25,6 +25,8 @@ public:
     // The X key symbol of a Qt key (0 when there is none).
     static quint32 keysymFor(Qt::Key key);
     static quint16 modifierMaskFor(Qt::KeyboardModifiers modifiers);
+    // The Qt key of an X key symbol, for the keys a shortcut may use (nothing else).
+    static std::optional<Qt::Key> qtKeyFor(quint32 keysym);
 
 private:
     struct Grab {
