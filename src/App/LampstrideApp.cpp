@@ -91,8 +91,10 @@ void LampstrideApp::launch()
     LaunchSequence{
         // Nothing to do on Linux: no process is put to sleep for sitting in the tray.
         [] {},
-        [&hotkey] {
-            hotkey.start();
+        [&hotkey] { hotkey.start(); },
+        [&panel, &hotkey] {
+            panel.preload();
+            // Ready: the shortcut holds and the panel waits, built.
             if (const auto shortcut = hotkey.shortcuts().shortcut(GlobalHotkeyManager::shortcutName);
                 shortcut && hotkey.registration() == GlobalShortcuts::Registration::Active) {
                 QtLogSink::shared().log(QStringLiteral("hotkey"), LogSink::Level::Default,
@@ -100,7 +102,6 @@ void LampstrideApp::launch()
                                             .arg(GlobalShortcuts::displayText(*shortcut)));
             }
         },
-        [&panel] { panel.preload(); },
         [] { return OnboardingController::shouldShowOnLaunch(IniSettingsStore::standard()); },
         [] { OnboardingController::shared().show(); },
         // On X11 the question is only whether XTest is there; a missing one is logged.

@@ -39,7 +39,6 @@ PanelKey physicalKey(quint32 scanCode)
 SearchPanelController& SearchPanelController::shared()
 {
     static X11WindowSystem* windows = new X11WindowSystem(X11Connection::shared());
-    static X11KeystrokeHold* keystrokes = new X11KeystrokeHold(X11Connection::shared(), QtScheduler::shared());
     static SearchPanelController* controller = new SearchPanelController(
         SearchPanelServices::shared(),
         Services{
@@ -55,7 +54,7 @@ SearchPanelController& SearchPanelController::shared()
                 InsertionService::shared().insert(text, target);
             },
             [](const QString& text) { return OnboardingController::shared().consumeInsertion(text); },
-            keystrokes,
+            &X11KeystrokeHold::shared(),
         });
     return *controller;
 }

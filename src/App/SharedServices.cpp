@@ -11,6 +11,7 @@
 #include "Qt/QtScheduler.h"
 #include "X11/X11Connection.h"
 #include "X11/X11KeyGrabber.h"
+#include "X11/X11KeystrokeHold.h"
 #include "X11/X11SyntheticInput.h"
 #include "X11/X11WindowSystem.h"
 
@@ -48,9 +49,21 @@ InsertionService& InsertionService::shared()
                                                                 QtLogSink::shared()});
 }
 
+X11KeystrokeHold& X11KeystrokeHold::shared()
+{
+    return lifelong<X11KeystrokeHold>(X11Connection::shared(), QtScheduler::shared());
+}
+
 GlobalHotkeyManager& GlobalHotkeyManager::shared()
 {
-    static X11KeyGrabber* grabber = new X11KeyGrabber(X11Connection::shared());
+    static X11KeyGrabber* grabber = [] {
+        auto* keys = new X11KeyGrabber(X11Connection::shared());
+        // Keys typed after the shortcut wait from its press on; a press that opened
+        // nothing lets them go.
+        keys->onArmed = [](xcb_keycode_t key) { X11KeystrokeHold::shared().begin(key); };
+        keys->afterReleased = [] { X11KeystrokeHold::shared().releaseUnclaimed(); };
+        return keys;
+    }();
     static GlobalShortcuts* shortcuts = new GlobalShortcuts(*grabber, IniSettingsStore::standard());
     return lifelong<GlobalHotkeyManager>(*shortcuts, QtLogSink::shared());
 }

@@ -37,7 +37,6 @@ public:
 
     // Set by the controller.
     std::function<void()> onFocusLost;
-    std::function<void()> onFocused;
     std::function<void()> onUserMoved;
     std::function<void(int height)> onContentHeightChanged;
     // Keys reach this first; true consumes the key.

@@ -65,12 +65,8 @@ QuickPanelWindow::QuickPanelWindow(SearchPanelController& controller, std::funct
         qWarning() << "SearchPanel.qml:" << m_view->errors();
 
     connect(m_view.get(), &QWindow::activeChanged, this, [this] {
-        if (m_view->isActive()) {
-            if (onFocused)
-                onFocused();
-        } else if (m_view->isVisible() && onFocusLost) {
+        if (!m_view->isActive() && m_view->isVisible() && onFocusLost)
             onFocusLost();
-        }
     });
     // The panel is as tall as its content; the controller keeps the top edge in place.
     if (QQuickItem* root = m_view->rootObject()) {

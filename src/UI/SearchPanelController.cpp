@@ -29,10 +29,6 @@ void SearchPanelController::makePanel()
         if (self)
             self->hide();
     };
-    m_window->onFocused = [self] {
-        if (self && self->m_services.keystrokes)
-            self->m_services.keystrokes->release();
-    };
     m_window->onUserMoved = [self] {
         if (self)
             self->m_userHasRepositioned = true;

@@ -93,8 +93,14 @@ protected:
 
     void TearDown() override
     {
-        if (HasFailure() && app)
-            std::fprintf(stderr, "--- lampstride said:\n%s%s\n", qPrintable(log), app->readAllStandardError().constData());
+        if (HasFailure()) {
+            // The whole screen as it was, for whoever reads the failure.
+            const auto* test = ::testing::UnitTest::GetInstance()->current_test_info();
+            grabScreen(desktop->display(), QRect(0, 0, 1280, 800))
+                .save(screenshotDir + "/failed-" + QString::fromUtf8(test->name()) + ".png");
+            if (app)
+                std::fprintf(stderr, "--- lampstride said:\n%s%s\n", qPrintable(log), app->readAllStandardError().constData());
+        }
         for (auto* process : {app.get(), editor.get(), clipboardOwner.get()}) {
             if (process) {
                 process->kill();
@@ -104,7 +110,8 @@ protected:
     }
 
     void xdotool(const QStringList& arguments) { desktop->run("xdotool", arguments); }
-    void key(const QString& keys) { xdotool({"key", "--delay", "40", keys}); }
+    // One or more keys, separated by spaces ("Tab Tab", "ctrl+c").
+    void key(const QString& keys) { xdotool(QStringList{"key", "--delay", "40"} + keys.split(u' ', Qt::SkipEmptyParts)); }
     void type(const QString& text) { xdotool({"type", "--delay", "40", text}); }
 
     // Opens the panel with the shortcut and waits until it is on screen.
@@ -153,12 +160,13 @@ protected:
 
     // After Return: the panel hides as the insertion starts; the paste follows within
     // 0.6 s and the user's clipboard comes back 0.4 s after the paste decision.
-    bool insertionFinished()
+    bool insertionFinished(std::optional<QString> before = std::nullopt)
     {
         if (!waitUntil([&] { return panelWindow().isEmpty(); }, 5000))
             return false;
         QThread::msleep(700);
-        return waitUntil([&] { return clipboard() == userClipboard; }, 3000);
+        const QString expected = before.value_or(userClipboard);
+        return waitUntil([&] { return clipboard() == expected; }, 3000);
     }
 
     static VirtualDesktop* desktop;
@@ -276,13 +284,131 @@ TEST_F(PanelEndToEnd, HoldingEqualsSwitchesVerseNumbers)
 
 TEST_F(PanelEndToEnd, TextTypedRightAfterTheShortcutArrivesWhole)
 {
-    // One xdotool call: no pause between the shortcut and the typing.
-    xdotool({"key", "alt+space", "type", "--delay", "12", "ів 3:16"});
+    // One xdotool call: the shortcut held as long as a finger holds it (50 ms), then
+    // the typing at once, with no pause after the release.
+    xdotool({"keydown", "alt", "keydown", "space", "sleep", "0.05", "keyup", "space", "keyup", "alt",
+             "type", "--delay", "25", "ів 3:16"});
     ASSERT_TRUE(waitUntil([&] { return !panelWindow().isEmpty(); }, 5000));
     screenshot("09-type-ahead");
     key("Return");
     EXPECT_TRUE(insertionFinished());
     EXPECT_EQ(editorText(), quoted(verse("JHN", 3, 16), "Івана 3:16")) << "no keystroke went to the editor or got lost";
+}
+
+namespace {
+
+// The Settings window, driven from the keyboard like the panel.
+class SettingsEndToEnd : public PanelEndToEnd {
+protected:
+    QString settingsWindow()
+    {
+        return QString::fromUtf8(desktop->run("xdotool", {"search", "--onlyvisible", "--name", "^Налаштування Lampstride$"}).out)
+            .split(u'\n', Qt::SkipEmptyParts)
+            .value(0);
+    }
+
+    // A second start with --settings: the running program opens its window.
+    void openSettings()
+    {
+        const VirtualDesktop::Run second = desktop->run(binDir + "/lampstride", {"--settings"}, 10000);
+        EXPECT_EQ(second.exitCode, 0);
+        ASSERT_TRUE(waitUntil([&] { return !settingsWindow().isEmpty(); }, 5000)) << "the Settings window opens";
+        xdotool({"windowactivate", "--sync", settingsWindow()});
+        QThread::msleep(300);
+    }
+
+    void windowShot(const QString& window, const QString& name)
+    {
+        QThread::msleep(250);
+        const QImage image = grabScreen(desktop->display(), windowGeometry(desktop->display(), window.toUInt()));
+        EXPECT_TRUE(image.save(screenshotDir + "/" + name + ".png")) << qPrintable(name);
+    }
+
+    void closeSettings()
+    {
+        key("Escape");
+        ASSERT_TRUE(waitUntil([&] { return settingsWindow().isEmpty(); }, 3000));
+        xdotool({"windowactivate", "--sync", editorWindow});
+    }
+
+    void restartProgram()
+    {
+        app->kill();
+        app->waitForFinished(3000);
+        log.clear();
+        app = desktop->start(binDir + "/lampstride", {});
+        ASSERT_TRUE(waitUntil([&] {
+            app->waitForReadyRead(20);
+            log += QString::fromUtf8(app->readAllStandardError());
+            return log.contains("Lampstride готовий");
+        }, 15000)) << qPrintable(log);
+        xdotool({"windowactivate", "--sync", editorWindow});
+    }
+};
+
+}  // namespace
+
+TEST_F(SettingsEndToEnd, AFormatChosenInSettingsShapesTheNextInsertion)
+{
+    openSettings();
+    windowShot(settingsWindow(), "10-settings-general");
+    key("Tab Tab Tab Tab");  // the login switch, the shortcut, its clear button, verse numbers, the format
+    key("Down");             // "Посилання + текст"
+    windowShot(settingsWindow(), "11-settings-format-chosen");
+    closeSettings();
+
+    openPanel();
+    type("ів 3:16");
+    key("Return");
+    EXPECT_TRUE(insertionFinished());
+    QString text = verse("JHN", 3, 16);
+    text.chop(1);
+    EXPECT_EQ(editorText(), "Івана 3:16 — «" + text + "»");
+}
+
+TEST_F(SettingsEndToEnd, ARecordedShortcutWorksAndSurvivesARestart)
+{
+    openSettings();
+    key("Tab");        // the shortcut's button
+    key("space");      // start recording
+    key("alt+a");      // refused: Alt with a letter
+    windowShot(settingsWindow(), "12-settings-refused-shortcut");
+    key("ctrl+alt+b");
+    windowShot(settingsWindow(), "13-settings-new-shortcut");
+    key("ctrl+Tab");
+    windowShot(settingsWindow(), "14-settings-about");
+    closeSettings();
+
+    key("ctrl+alt+b");
+    ASSERT_TRUE(waitUntil([&] { return !panelWindow().isEmpty(); }, 5000)) << "the new shortcut opens the panel";
+    type("ів 3:16");
+    key("Return");
+    EXPECT_TRUE(insertionFinished());
+
+    restartProgram();
+    EXPECT_TRUE(log.contains("Ctrl+Alt+B відкриває пошук")) << qPrintable(log);
+    // The first program held the restored clipboard; with it gone (and no clipboard
+    // manager on this desktop) the clipboard is whatever X11 left: it must stay so.
+    const QString clipboardNow = clipboard();
+    key("alt+space");
+    QThread::msleep(500);
+    EXPECT_TRUE(panelWindow().isEmpty()) << "the old shortcut is free again";
+    key("ctrl+alt+b");
+    ASSERT_TRUE(waitUntil([&] { return !panelWindow().isEmpty(); }, 5000));
+    type("ів 3:16");
+    key("Return");
+    EXPECT_TRUE(insertionFinished(clipboardNow));
+    const QString once = quoted(verse("JHN", 3, 16), "Івана 3:16");
+    EXPECT_EQ(editorText(), once + once);
+}
+
+TEST_F(SettingsEndToEnd, OneProgramPerUserAndNoTrayHostIsFine)
+{
+    EXPECT_EQ(log.count("Системного лотка немає"), 1) << "said once: " << qPrintable(log);
+    const VirtualDesktop::Run second = desktop->run(binDir + "/lampstride", {}, 10000);
+    EXPECT_EQ(second.exitCode, 0) << "the second start hands over and exits";
+    EXPECT_TRUE(waitUntil([&] { return !panelWindow().isEmpty(); }, 5000)) << "and the first shows its panel";
+    key("Escape");
 }
 
 int main(int argc, char** argv)

@@ -185,13 +185,18 @@ void X11KeyGrabber::handleEvent(xcb_generic_event_t* event)
             continue;
         if (type == XCB_KEY_PRESS) {
             // Armed by the press of the whole combination…
-            if ((key->state & relevantModifiers) == grab.modifiers)
+            if ((key->state & relevantModifiers) == grab.modifiers && m_armed != grab.combination) {
                 m_armed = grab.combination;
+                if (onArmed)
+                    onArmed(key->detail);
+            }
         } else if (m_armed == grab.combination) {
             // …fired by the release of its key, even after the modifiers went up.
             m_armed.reset();
             if (onReleased)
                 onReleased(grab.combination);
+            if (afterReleased)
+                afterReleased();
         }
         return;
     }

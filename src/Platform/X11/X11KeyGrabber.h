@@ -4,6 +4,7 @@
 
 #include <QList>
 
+#include <functional>
 #include <optional>
 #include <vector>
 
@@ -21,6 +22,12 @@ public:
     Result grab(QKeyCombination combination) override;
     void ungrab(QKeyCombination combination) override;
     bool isTakenElsewhere(QKeyCombination combination) override;
+
+    // Called on the press that arms a grabbed combination, and after the release has
+    // been handled: the type-ahead hold starts at the press, so that no key typed
+    // right after the shortcut reaches another window.
+    std::function<void(xcb_keycode_t key)> onArmed;
+    std::function<void()> afterReleased;
 
     // The X key symbol of a Qt key (0 when there is none).
     static quint32 keysymFor(Qt::Key key);

@@ -19,6 +19,24 @@ X11KeystrokeHold::X11KeystrokeHold(X11Connection& connection, Scheduler& schedul
 
 void X11KeystrokeHold::hold(quint64 window)
 {
+    begin();
+    if (!m_holding || m_target != XCB_NONE)
+        return;
+    m_target = static_cast<xcb_window_t>(window);
+    qCDebug(keyboardLog) << "hold: until window" << m_target << "has the focus";
+    pollFocus();
+}
+
+void X11KeystrokeHold::releaseUnclaimed()
+{
+    if (m_holding && m_target == XCB_NONE) {
+        qCDebug(keyboardLog) << "hold: nobody claimed it";
+        release();
+    }
+}
+
+void X11KeystrokeHold::begin(xcb_keycode_t shortcutKey)
+{
     if (m_holding || !m_x.isValid())
         return;
     xcb_connection_t* c = m_x.connection();
@@ -31,12 +49,13 @@ void X11KeystrokeHold::hold(quint64 window)
     if (!m_holding)
         return;
     m_keys.clear();
-    m_target = static_cast<xcb_window_t>(window);
+    m_target = XCB_NONE;
+    m_shortcutKey = shortcutKey;
     m_timeout = m_scheduler.schedule(Scheduler::Duration(1000), [this] {
         m_timeout = 0;
+        qCDebug(keyboardLog) << "hold: a second is over";
         release();
     });
-    pollFocus();
 }
 
 void X11KeystrokeHold::pollFocus()
@@ -50,6 +69,7 @@ void X11KeystrokeHold::pollFocus()
     std::free(focus);
     for (int depth = 0; depth < 16 && window != XCB_NONE && window != m_x.root(); ++depth) {
         if (window == m_target) {
+            qCDebug(keyboardLog) << "hold: the window has the focus";
             release();
             return;
         }
@@ -74,6 +94,7 @@ void X11KeystrokeHold::release()
     // Keys the server sent before the ungrab may still be on their way: collect them.
     m_x.sync();
     m_holding = false;
+    m_target = XCB_NONE;
     qCDebug(keyboardLog) << "release: replaying" << m_keys.size() << "key events";
     // The server ignores a press of a key it already counts as down: a key pressed
     // during the hold and not yet let go is first released, so that the replay runs
@@ -100,6 +121,13 @@ void X11KeystrokeHold::handleEvent(xcb_generic_event_t* event)
     if (!m_holding)
         return;
     const uint8_t type = event->response_type & 0x7f;
+    // The shortcut's own key, up to its release, belongs to the shortcut.
+    if ((type == XCB_KEY_PRESS || type == XCB_KEY_RELEASE) && m_shortcutKey
+        && reinterpret_cast<xcb_key_press_event_t*>(event)->detail == m_shortcutKey) {
+        if (type == XCB_KEY_RELEASE)
+            m_shortcutKey = 0;
+        return;
+    }
     if (type == XCB_KEY_PRESS || type == XCB_KEY_RELEASE)
         qCDebug(keyboardLog) << "held" << (type == XCB_KEY_PRESS ? "press" : "release")
                              << reinterpret_cast<xcb_key_press_event_t*>(event)->detail;

@@ -19,8 +19,15 @@ class X11KeystrokeHold : public KeystrokeHold {
 public:
     X11KeystrokeHold(X11Connection& connection, Scheduler& scheduler);
 
+    // Starts holding before it is known for which window: at the press of the
+    // shortcut, whose own key is not held (it belongs to the shortcut).
+    void begin(xcb_keycode_t shortcutKey = 0);
     void hold(quint64 window) override;
     void release() override;
+    // Ends a hold that no window claimed (the shortcut did not open the panel).
+    void releaseUnclaimed();
+
+    static X11KeystrokeHold& shared();
 
 private:
     struct Key {
@@ -36,5 +43,6 @@ private:
     Scheduler::Handle m_timeout = 0;
     Scheduler::Handle m_poll = 0;
     xcb_window_t m_target = XCB_NONE;
+    xcb_keycode_t m_shortcutKey = 0;
     std::vector<Key> m_keys;
 };

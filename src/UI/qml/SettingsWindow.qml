@@ -19,6 +19,12 @@ Page {
         onActivated: tabs.currentIndex = 1 - tabs.currentIndex
     }
 
+    // Escape or Ctrl+W closes the window (a recording shortcut control takes Escape first).
+    Shortcut {
+        sequences: ["Escape", "Ctrl+W"]
+        onActivated: page.Window.window.close()
+    }
+
     header: TabBar {
         id: tabs
         objectName: "tabs"
