@@ -20,7 +20,9 @@ Item {
         width: 150
         height: control.height
         text: control.recorder.title
-        font.pixelSize: 12
+        font.pixelSize: 11
+        leftPadding: 4
+        rightPadding: 4
         focusPolicy: Qt.StrongFocus
         onClicked: {
             forceActiveFocus()
