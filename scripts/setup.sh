@@ -11,6 +11,7 @@ packages=(
   qml6-module-qtquick qml6-module-qtquick-controls qml6-module-qtquick-layouts
   qml6-module-qtquick-window qml6-module-qtquick-templates qml6-module-qtqml-workerscript
   qml6-module-qt-labs-platform qml6-module-qttest qml6-module-qtquick-shapes
+  qml6-module-qt5compat-graphicaleffects
   # text, database, X11
   libicu-dev libsqlite3-dev libsqlitecpp-dev sqlite3
   libx11-dev libx11-xcb-dev libxcb1-dev libxcb-xtest0-dev libxcb-keysyms1-dev libxcb-xkb-dev libxkbcommon-dev
