@@ -60,9 +60,9 @@ QObject* TourViewSupport::makeDemo(int kind, QObject* owner)
     return demo;
 }
 
-double TourViewSupport::spring(double response) const
+double TourViewSupport::spring(double response, double dampingFraction) const
 {
-    return Springs::spring(response);
+    return Springs::spring(response, dampingFraction);
 }
 
 double TourViewSupport::damping(double response, double dampingFraction) const

@@ -9,7 +9,6 @@
 #include <functional>
 
 class Scheduler;
-class Springs;
 
 // What the tour's pages need besides the model: the shortcut recorder of the
 // shortcut page, the welcome sentence, the springs, and the tips' demonstrations.
@@ -28,7 +27,7 @@ public:
     // A demonstration of the tips page, owned by (and gone with) `owner`.
     Q_INVOKABLE QObject* makeDemo(int kind, QObject* owner);
     // Qt Quick's spring parameters for a spring given as (response, damping fraction).
-    Q_INVOKABLE double spring(double response) const;
+    Q_INVOKABLE double spring(double response, double dampingFraction) const;
     Q_INVOKABLE double damping(double response, double dampingFraction) const;
     // Says what the tour shows, for whoever reads the debug log.
     Q_INVOKABLE void note(const QString& message) const;

@@ -189,11 +189,6 @@ void TipDemo::build()
         pause(1400);
         break;
     }
-    // The end: the tips page moves on.
-    m_steps.push_back([this] {
-        emit finished();
-        return 0;
-    });
 }
 
 void TipDemo::run()
@@ -214,6 +209,10 @@ void TipDemo::advance()
             return;
         }
     }
+    // The end: the tips page moves on. Nothing here is touched after the signal,
+    // because its receiver replaces (and may delete) this demonstration.
+    if (!m_cancelled)
+        emit finished();
 }
 
 void TipDemo::cancel()

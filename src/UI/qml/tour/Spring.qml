@@ -4,7 +4,7 @@ import QtQuick
 SpringAnimation {
     property real response: 0.5
     property real dampingFraction: 0.825
-    spring: tourKit.spring(response)
+    spring: tourKit.spring(response, dampingFraction)
     damping: tourKit.damping(response, dampingFraction)
     epsilon: 0.002
 }

@@ -87,6 +87,7 @@ Item {
                         clip: true
                         Loader {
                             id: demoLoader
+                            objectName: "demoBox"
                             anchors.fill: parent
                             sourceComponent: [searchDemo, chapterDemo, numbersDemo, historyDemo][page.tip]
                         }
