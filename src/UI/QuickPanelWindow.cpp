@@ -15,6 +15,7 @@
 #include <QQuickView>
 #include <QRegion>
 #include <QScreen>
+#include <QTimer>
 
 namespace {
 
@@ -64,9 +65,17 @@ QuickPanelWindow::QuickPanelWindow(SearchPanelController& controller, std::funct
     if (m_view->status() == QQuickView::Error)
         qWarning() << "SearchPanel.qml:" << m_view->errors();
 
+    // Focus really lost, not just flickering: when a keyboard grab ends, X11 can
+    // report the focus leaving a window of this program a moment before it reports
+    // it arriving in the panel; only a loss that is still there shortly afterwards
+    // closes the panel.
     connect(m_view.get(), &QWindow::activeChanged, this, [this] {
-        if (!m_view->isActive() && m_view->isVisible() && onFocusLost)
-            onFocusLost();
+        if (m_view->isActive() || !m_view->isVisible())
+            return;
+        QTimer::singleShot(focusSettleMs, this, [this] {
+            if (!m_view->isActive() && m_view->isVisible() && onFocusLost)
+                onFocusLost();
+        });
     });
     // The panel is as tall as its content; the controller keeps the top edge in place.
     if (QQuickItem* root = m_view->rootObject()) {

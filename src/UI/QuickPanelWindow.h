@@ -18,6 +18,9 @@ class QuickPanelWindow : public QObject, public PanelWindow {
     Q_OBJECT
 
 public:
+    // How long a loss of focus must last to count.
+    static constexpr int focusSettleMs = 60;
+
     // `physicalKey` names a key by its hardware code (the C and "=" keys in any layout).
     QuickPanelWindow(SearchPanelController& controller, std::function<PanelKey(quint32 scanCode)> physicalKey,
                      bool compositing);

@@ -64,8 +64,14 @@ protected:
     {
         ASSERT_TRUE(desktop->isRunning()) << qPrintable(desktop->error());
         ASSERT_EQ(desktop->keyboardGroup(), 1) << "the Ukrainian layout types";
-        // Every test starts as a new user: default settings, no history.
-        QFile::remove(desktop->home() + "/config/com.lampstride.Lampstride.ini");
+        // Every test starts as a new user: default settings, no history; one who has
+        // seen the tour, unless the test is about the first start.
+        QFile::remove(settingsFile());
+        if (!firstStart()) {
+            QFile settings(settingsFile());
+            settings.open(QIODevice::WriteOnly);
+            settings.write("[General]\ncom.lampstride.onboardingVersionSeen=1\n");
+        }
         // The user's own clipboard content, to be found again after every insertion.
         QFile own(dir.filePath("own.txt"));
         own.open(QIODevice::WriteOnly);
@@ -107,6 +113,18 @@ protected:
                 process->waitForFinished(3000);
             }
         }
+    }
+
+    virtual bool firstStart() const { return false; }
+    QString settingsFile() const { return desktop->home() + "/config/com.lampstride.Lampstride.ini"; }
+
+    // Waits until the program has said `text` (in all it said so far).
+    bool waitForLog(const QString& text, int timeoutMs = 5000)
+    {
+        return waitUntil([&] {
+            log += QString::fromUtf8(app->readAllStandardError());
+            return log.contains(text);
+        }, timeoutMs);
     }
 
     void xdotool(const QStringList& arguments) { desktop->run("xdotool", arguments); }
@@ -409,6 +427,168 @@ TEST_F(SettingsEndToEnd, OneProgramPerUserAndNoTrayHostIsFine)
     EXPECT_EQ(second.exitCode, 0) << "the second start hands over and exits";
     EXPECT_TRUE(waitUntil([&] { return !panelWindow().isEmpty(); }, 5000)) << "and the first shows its panel";
     key("Escape");
+}
+
+namespace {
+
+// A new user's first start: the tour opens over the editor.
+class TourEndToEnd : public SettingsEndToEnd {
+protected:
+    bool firstStart() const override { return true; }
+
+    QString tourWindow()
+    {
+        return QString::fromUtf8(desktop->run("xdotool", {"search", "--onlyvisible", "--name", "^Знайомство з Lampstride$"}).out)
+            .split(u'\n', Qt::SkipEmptyParts)
+            .value(0);
+    }
+
+    void activateTour()
+    {
+        ASSERT_TRUE(waitUntil([&] { return !tourWindow().isEmpty(); }, 5000)) << "the tour is open";
+        xdotool({"windowactivate", "--sync", tourWindow()});
+        QThread::msleep(150);
+    }
+
+    // The footer's forward button sits at the window's lower right corner.
+    void clickForward()
+    {
+        activateTour();
+        xdotool({"mousemove", "--window", tourWindow(), "676", "504", "click", "1"});
+    }
+
+    void expectPage(const char* name)
+    {
+        EXPECT_TRUE(waitForLog(QStringLiteral("сторінка: ") + name)) << name << "\n" << qPrintable(log);
+    }
+
+    // Return on the tour, pressed again if a busy machine delivered it before the
+    // window had the keyboard.
+    void returnToPage(const char* name)
+    {
+        for (int attempt = 0; attempt < 3; ++attempt) {
+            activateTour();
+            key("Return");
+            if (waitForLog(QStringLiteral("сторінка: ") + name, 1500))
+                return;
+        }
+        ADD_FAILURE() << "Return did not lead to " << name << "\n" << qPrintable(log);
+    }
+
+    // A page once its entrance has played.
+    void tourShot(const QString& name, int settleMs = 1800)
+    {
+        QThread::msleep(settleMs);
+        const QString window = tourWindow();
+        ASSERT_FALSE(window.isEmpty()) << "no tour to photograph for " << qPrintable(name);
+        const QImage image = grabScreen(desktop->display(), windowGeometry(desktop->display(), window.toUInt()));
+        EXPECT_TRUE(image.save(screenshotDir + "/" + name + ".png")) << qPrintable(name);
+    }
+
+    QString storedSettings()
+    {
+        QFile file(settingsFile());
+        file.open(QIODevice::ReadOnly);
+        return QString::fromUtf8(file.readAll());
+    }
+};
+
+}  // namespace
+
+TEST_F(TourEndToEnd, TheShortcutPageCountsPressesAndThePracticeNoteReceivesTheVerse)
+{
+    activateTour();
+    expectPage("welcome");
+    tourShot("20-tour-welcome");
+    returnToPage("permission");
+    tourShot("21-tour-permission");
+    returnToPage("hotkey");
+    tourShot("22-tour-shortcut");
+
+    // Pressed here, the shortcut is counted and the panel stays closed.
+    key("alt+space");
+    EXPECT_TRUE(waitForLog("натискань: 1")) << qPrintable(log);
+    key("alt+space");
+    EXPECT_TRUE(waitForLog("натискань: 2")) << qPrintable(log);
+    QThread::msleep(300);
+    EXPECT_TRUE(panelWindow().isEmpty()) << "the panel did not open";
+    tourShot("23-tour-shortcut-verified", 600);
+    activateTour();
+    key("Return");
+    QThread::msleep(300);
+    EXPECT_FALSE(log.contains("сторінка: practice")) << "Return does not leave the shortcut page";
+
+    clickForward();
+    expectPage("practice");
+    tourShot("24-tour-practice");
+
+    // The first example opens the real panel with its query typed in.
+    activateTour();
+    key("Tab");
+    key("space");
+    ASSERT_TRUE(waitUntil([&] { return !panelWindow().isEmpty(); }, 5000)) << "the example opens the panel";
+    QThread::msleep(400);
+    screenshot("25-tour-practice-panel");
+    key("Return");
+    const QString verseText = quoted(verse("JHN", 3, 16), "Івана 3:16");
+    EXPECT_TRUE(waitForLog("вставка в нотатку туру: " + verseText)) << qPrintable(log);
+    EXPECT_TRUE(waitUntil([&] { return panelWindow().isEmpty(); }, 3000));
+    tourShot("26-tour-practice-confetti", 250);
+    tourShot("27-tour-practice-done", 1500);
+
+    // Nothing went anywhere else: not into the editor, not through the clipboard.
+    EXPECT_FALSE(log.contains("Lampstride.insertion:")) << "no insertion began: " << qPrintable(log);
+    EXPECT_EQ(clipboard(), userClipboard);
+    xdotool({"windowactivate", "--sync", editorWindow});
+    key("ctrl+s");
+    QThread::msleep(500);
+    QFile note(this->note);
+    note.open(QIODevice::ReadOnly);
+    EXPECT_TRUE(note.readAll().isEmpty()) << "the editor got nothing";
+
+    // Closed the way the title bar's close button closes it: the tour counts as seen.
+    bool closed = false;
+    for (int attempt = 0; attempt < 3 && !closed; ++attempt) {
+        requestClose(desktop->display(), tourWindow().toUInt());
+        closed = waitUntil([&] { return tourWindow().isEmpty(); }, 1500);
+    }
+    EXPECT_TRUE(closed);
+    EXPECT_TRUE(waitUntil([&] { return storedSettings().contains("onboardingVersionSeen=1"); }, 2000))
+        << qPrintable(storedSettings());
+}
+
+TEST_F(TourEndToEnd, FinishingRecordsTheTourAndTheNextStartDoesNotOpenIt)
+{
+    returnToPage("permission");
+    returnToPage("hotkey");
+    clickForward();
+    expectPage("practice");
+    clickForward();
+    expectPage("tips");
+    tourShot("28-tour-tips", 2500);
+    tourShot("29-tour-tips-chapter", 5500);
+    clickForward();
+    expectPage("done");
+    tourShot("30-tour-done");
+    EXPECT_FALSE(storedSettings().contains("onboardingVersionSeen")) << "not before the tour closes";
+
+    // The final button: the window fades out and closes; the login item stays as it
+    // was chosen on the page (left on, so now registered).
+    bool closed = false;
+    for (int attempt = 0; attempt < 3 && !closed; ++attempt) {
+        activateTour();
+        key("Return");
+        closed = waitUntil([&] { return tourWindow().isEmpty(); }, 2000);
+    }
+    EXPECT_TRUE(closed) << "the final button closes the tour";
+    EXPECT_TRUE(waitUntil([&] { return storedSettings().contains("onboardingVersionSeen=1"); }, 2000));
+    EXPECT_TRUE(QFile::exists(desktop->home() + "/config/autostart/com.lampstride.Lampstride.desktop"));
+
+    restartProgram();
+    QThread::msleep(1500);
+    EXPECT_TRUE(tourWindow().isEmpty()) << "the next start does not open the tour";
+    EXPECT_FALSE(log.contains("сторінка: welcome")) << qPrintable(log);
+    QFile::remove(desktop->home() + "/config/autostart/com.lampstride.Lampstride.desktop");
 }
 
 int main(int argc, char** argv)

@@ -3,6 +3,7 @@
 #include <xcb/xcb.h>
 
 #include <cstdlib>
+#include <cstring>
 
 namespace {
 
@@ -53,4 +54,26 @@ QImage grabScreen(const QString& display, const QRect& area, quint32 window)
     QImage copy = view.copy();
     std::free(image);
     return copy;
+}
+
+void requestClose(const QString& display, quint32 window)
+{
+    Connection x(display);
+    if (!x.screen)
+        return;
+    const auto atom = [&](const char* name) {
+        auto* reply = xcb_intern_atom_reply(x.c, xcb_intern_atom(x.c, 0, std::strlen(name), name), nullptr);
+        const xcb_atom_t value = reply ? reply->atom : XCB_ATOM_NONE;
+        std::free(reply);
+        return value;
+    };
+    xcb_client_message_event_t message{};
+    message.response_type = XCB_CLIENT_MESSAGE;
+    message.format = 32;
+    message.window = window;
+    message.type = atom("WM_PROTOCOLS");
+    message.data.data32[0] = atom("WM_DELETE_WINDOW");
+    message.data.data32[1] = XCB_CURRENT_TIME;
+    xcb_send_event(x.c, 0, window, XCB_EVENT_MASK_NO_EVENT, reinterpret_cast<const char*>(&message));
+    xcb_flush(x.c);
 }

@@ -9,3 +9,5 @@
 QImage grabScreen(const QString& display, const QRect& area, quint32 window = 0);
 // The window's rectangle on the screen; empty when it is not mapped.
 QRect windowGeometry(const QString& display, quint32 window);
+// Asks the window to close, as a window manager's close button does (WM_DELETE_WINDOW).
+void requestClose(const QString& display, quint32 window);

@@ -75,7 +75,7 @@ QProcessEnvironment VirtualDesktop::environment() const
     env.insert("XDG_RUNTIME_DIR", m_home.filePath("runtime"));
     env.insert("QT_QPA_PLATFORM", "xcb");
     env.insert("NO_AT_BRIDGE", "1");
-    env.insert("QT_LOGGING_RULES", "com.lampstride.Lampstride.keyboard.debug=true");  // GTK programs: no accessibility bus to look for
+    env.insert("QT_LOGGING_RULES", "com.lampstride.Lampstride.keyboard.debug=true;com.lampstride.Lampstride.tour.debug=true");  // GTK programs: no accessibility bus to look for
     env.remove("WAYLAND_DISPLAY");
     return env;
 }

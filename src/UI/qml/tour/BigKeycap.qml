@@ -37,9 +37,25 @@ Item {
         sink.restart()
         rippleAnimation.restart()
         // An earlier press's release is not cancelled: the key rises 0.22 s after it.
-        const timer = Qt.createQmlObject('import QtQuick; Timer { interval: 220 }', key)
-        timer.triggered.connect(() => { sinkBack.restart(); timer.destroy() })
-        timer.start()
+        releases.push(Date.now() + 220)
+        if (!releaseTimer.running)
+            releaseTimer.schedule()
+    }
+
+    // Due times of the releases still to come, earliest first.
+    property var releases: []
+    Timer {
+        id: releaseTimer
+        function schedule() {
+            interval = Math.max(0, key.releases[0] - Date.now())
+            start()
+        }
+        onTriggered: {
+            key.releases.shift()
+            sinkBack.restart()
+            if (key.releases.length)
+                schedule()
+        }
     }
 
     NumberAnimation { id: sink; target: key; property: "down"; to: 1; duration: 80; easing.type: Easing.OutQuad }

@@ -87,7 +87,7 @@ DemoView {
                                 Text {
                                     width: parent.width - 30
                                     text: modelData
-                                    font.pixelSize: 11
+                                    font.pixelSize: 10
                                     elide: Text.ElideRight
                                     color: Qt.rgba(0.12, 0.12, 0.12, 1)
                                 }

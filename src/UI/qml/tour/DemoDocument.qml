@@ -32,7 +32,7 @@ Item {
                 width: column.width
                 text: line
                 font.family: TourStyle.serif
-                font.pixelSize: 11
+                font.pixelSize: 10
                 color: Qt.rgba(0.13, 0.13, 0.13, 1)
                 elide: Text.ElideRight
                 property real arrived: document.animateLines ? 0 : 1
