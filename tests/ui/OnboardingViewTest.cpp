@@ -4,6 +4,7 @@
 
 #include "OnboardingTestRig.h"
 #include "OnboardingWindow.h"
+#include "QuickItems.h"
 #include "Springs.h"
 
 #include <gtest/gtest.h>
@@ -46,16 +47,6 @@ protected:
         qmlWarnings = nullptr;
     }
 
-    // Through the item tree, which is where repeated and reparented items live.
-    static QQuickItem* findItem(QQuickItem* item, const QString& name)
-    {
-        if (item->objectName() == name)
-            return item;
-        for (QQuickItem* child : item->childItems())
-            if (QQuickItem* found = findItem(child, name))
-                return found;
-        return nullptr;
-    }
     QQuickItem* find(const QString& name) { return findItem(view.rootObject(), name); }
 
     OnboardingTestRig rig;

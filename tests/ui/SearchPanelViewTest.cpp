@@ -14,6 +14,8 @@
 
 #include "QtPrinters.h"
 
+#include "QuickItems.h"
+
 #include <gtest/gtest.h>
 
 #include <QCursor>
@@ -24,20 +26,6 @@
 #include <QTest>
 
 namespace {
-
-// Items by objectName through the visual tree (delegates of lists and repeaters are
-// not QObject children of the view).
-QQuickItem* findItem(QQuickItem* from, const QString& name)
-{
-    if (!from)
-        return nullptr;
-    if (from->objectName() == name)
-        return from;
-    for (QQuickItem* child : from->childItems())
-        if (QQuickItem* found = findItem(child, name))
-            return found;
-    return nullptr;
-}
 
 class SearchPanelViewTest : public ::testing::Test {
 protected:
