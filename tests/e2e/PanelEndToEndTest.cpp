@@ -87,14 +87,17 @@ protected:
                            .value(0);
         ASSERT_FALSE(editorWindow.isEmpty());
 
+        startProgram();
+    }
+
+    // Starts lampstride, waits until it is ready and gives the editor the focus.
+    void startProgram()
+    {
+        log.clear();
         app = desktop->start(binDir + "/lampstride", {});
         // (The program's keyboard log is read back on failure.)
-        ASSERT_TRUE(waitUntil([&] {
-            app->waitForReadyRead(20);
-            log += QString::fromUtf8(app->readAllStandardError());
-            return log.contains("Lampstride готовий");
-        }, 15000)) << qPrintable(log);
-        desktop->run("xdotool", {"windowactivate", "--sync", editorWindow});
+        ASSERT_TRUE(waitForLog("Lampstride готовий", 15000)) << qPrintable(log);
+        xdotool({"windowactivate", "--sync", editorWindow});
     }
 
     void TearDown() override
@@ -122,6 +125,7 @@ protected:
     bool waitForLog(const QString& text, int timeoutMs = 5000)
     {
         return waitUntil([&] {
+            app->waitForReadyRead(20);
             log += QString::fromUtf8(app->readAllStandardError());
             return log.contains(text);
         }, timeoutMs);
@@ -353,14 +357,7 @@ protected:
     {
         app->kill();
         app->waitForFinished(3000);
-        log.clear();
-        app = desktop->start(binDir + "/lampstride", {});
-        ASSERT_TRUE(waitUntil([&] {
-            app->waitForReadyRead(20);
-            log += QString::fromUtf8(app->readAllStandardError());
-            return log.contains("Lampstride готовий");
-        }, 15000)) << qPrintable(log);
-        xdotool({"windowactivate", "--sync", editorWindow});
+        startProgram();
     }
 };
 
