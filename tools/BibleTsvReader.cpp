@@ -30,9 +30,6 @@ std::optional<qint64> positiveNumber(const QString& field)
 ParseResult read(const QByteArray& contents, const QString& sourceName)
 {
     ParseResult result;
-    QHash<QString, const BibleBook*> byCode;
-    for (const BibleBook& book : BibleBook::all())
-        byCode.insert(book.code, &book);
     QSet<QString> seen;
 
     const QList<QByteArray> lines = contents.split('\n');
@@ -65,18 +62,18 @@ ParseResult read(const QByteArray& contents, const QString& sourceName)
             return fail(i, QStringLiteral("очікується 5 полів через табуляцію, а є %1").arg(fields.size()));
 
         const std::optional<qint64> number = positiveNumber(fields[0]);
-        const auto book = byCode.constFind(fields[1]);
-        if (book == byCode.cend())
+        const BibleBook* book = BibleBook::withCode(fields[1]);
+        if (!book)
             return fail(i, QStringLiteral("невідомий код книги «%1»").arg(fields[1]));
-        if (!number || *number != (*book)->number)
+        if (!number || *number != book->number)
             return fail(i, QStringLiteral("номер книги «%1» не відповідає коду %2 (має бути %3)")
                                .arg(fields[0], fields[1])
-                               .arg((*book)->number));
+                               .arg(book->number));
         const std::optional<qint64> chapter = positiveNumber(fields[2]);
-        if (!chapter || *chapter > (*book)->chapterCount)
+        if (!chapter || *chapter > book->chapterCount)
             return fail(i, QStringLiteral("розділ «%1» поза межами книги %2 (1–%3)")
                                .arg(fields[2], fields[1])
-                               .arg((*book)->chapterCount));
+                               .arg(book->chapterCount));
         const std::optional<qint64> verse = positiveNumber(fields[3]);
         if (!verse)
             return fail(i, QStringLiteral("номер вірша «%1» не є додатним числом").arg(fields[3]));
@@ -90,7 +87,7 @@ ParseResult read(const QByteArray& contents, const QString& sourceName)
                                .arg(*chapter)
                                .arg(*verse));
         seen.insert(key);
-        result.rows.append(Row{*number, fields[1], (*book)->name, *chapter, *verse,
+        result.rows.append(Row{*number, fields[1], book->name, *chapter, *verse,
                                TextNormalization::nfc(text)});
     }
     if (result.rows.isEmpty())

@@ -2,6 +2,8 @@
 
 #include "TextNormalization.h"
 
+#include <QHash>
+
 #include <algorithm>
 
 namespace {
@@ -149,6 +151,18 @@ const QList<BibleBook>& BibleBook::all()
 {
     static const QList<BibleBook> catalog = buildCatalog();
     return catalog;
+}
+
+const BibleBook* BibleBook::withCode(const QString& code)
+{
+    // Codes are unique; read per verse row, so looked up in a table.
+    static const QHash<QString, const BibleBook*> byCode = [] {
+        QHash<QString, const BibleBook*> map;
+        for (const BibleBook& book : all())
+            map.insert(book.code, &book);
+        return map;
+    }();
+    return byCode.value(code, nullptr);
 }
 
 QString testamentText(BibleBook::Testament testament)

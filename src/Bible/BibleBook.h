@@ -23,6 +23,8 @@ struct BibleBook {
 
     // The catalog in canonical order: the book numbered n stands at index n − 1.
     static const QList<BibleBook>& all();
+    // The catalog's book with this database code (GEN … REV), or null.
+    static const BibleBook* withCode(const QString& code);
 };
 
 QString testamentText(BibleBook::Testament testament);

@@ -12,19 +12,6 @@ SearchOutcome message(const QString& text)
     return {SearchOutcome::Message{text}};
 }
 
-// Catalog books by code (codes are unique).
-const QHash<QString, qsizetype>& bookIndexByCode()
-{
-    static const QHash<QString, qsizetype> map = [] {
-        QHash<QString, qsizetype> m;
-        const QList<BibleBook>& books = BibleBook::all();
-        for (qsizetype i = 0; i < books.size(); ++i)
-            m.insert(books[i].code, i);
-        return m;
-    }();
-    return map;
-}
-
 // A verse is identified by its book code, chapter and verse number.
 struct VerseKey {
     QString bookCode;
@@ -177,8 +164,6 @@ SearchOutcome BibleSearchService::searchFullText(const QString& text, bool withE
     }
 
     // 3.–5. Each verse once, at its first appearance; unknown books dropped.
-    const QList<BibleBook>& books = BibleBook::all();
-    const QHash<QString, qsizetype>& byCode = bookIndexByCode();
     qsizetype total = 0;
     for (const ReadList& list : lists)
         total += list.verses.size();
@@ -191,10 +176,10 @@ SearchOutcome BibleSearchService::searchFullText(const QString& text, bool withE
             if (seen.contains(verseKey(verse)))
                 continue;
             seen.insert(verseKey(verse));
-            const auto book = byCode.constFind(verse.bookCode);
-            if (book == byCode.cend())
+            const BibleBook* book = BibleBook::withCode(verse.bookCode);
+            if (!book)
                 continue;
-            items.append(SearchResultItem{books[*book], verse.chapter, {verse}, false, list.otherForms});
+            items.append(SearchResultItem{*book, verse.chapter, {verse}, false, list.otherForms});
         }
     }
     if (items.isEmpty())

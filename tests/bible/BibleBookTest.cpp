@@ -10,10 +10,10 @@ namespace {
 
 const BibleBook& book(const char* code)
 {
-    for (const BibleBook& b : BibleBook::all())
-        if (b.code == QLatin1String(code))
-            return b;
-    throw std::runtime_error(code);
+    const BibleBook* found = BibleBook::withCode(QString::fromLatin1(code));
+    if (!found)
+        throw std::runtime_error(code);
+    return *found;
 }
 
 QStringList codesHolding(const QString& alias)
@@ -37,8 +37,11 @@ TEST(BibleBook, CatalogHas66BooksInCanonicalOrderWithUniqueCodes)
         EXPECT_EQ(all[i].id(), all[i].number);
         EXPECT_EQ(all[i].testament, i < 39 ? BibleBook::Testament::Old : BibleBook::Testament::New);
         codes.insert(all[i].code);
+        EXPECT_EQ(BibleBook::withCode(all[i].code), &all[i]);
     }
     EXPECT_EQ(codes.size(), 66);
+    for (const char* unknown : {"", "gen", "XYZ", "GENE"})
+        EXPECT_EQ(BibleBook::withCode(QString::fromLatin1(unknown)), nullptr) << unknown;
     EXPECT_EQ(all.first().code, "GEN");
     EXPECT_EQ(all.last().name, "Об’явлення");
 }

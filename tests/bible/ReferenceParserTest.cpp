@@ -6,10 +6,10 @@ namespace {
 
 const BibleBook& book(const char* code)
 {
-    for (const BibleBook& b : BibleBook::all())
-        if (b.code == QLatin1String(code))
-            return b;
-    throw std::runtime_error(code);
+    const BibleBook* found = BibleBook::withCode(QString::fromLatin1(code));
+    if (!found)
+        throw std::runtime_error(code);
+    return *found;
 }
 
 ParsedQuery reference(const char* code, qint64 chapter, std::optional<qint64> start = {},
