@@ -1,11 +1,5 @@
-#include "BibleSearchService.h"
-#include "ClipboardService.h"
-#include "FakePasteboard.h"
 #include "FakePlatform.h"
-#include "FixtureBible.h"
-#include "InsertionPreferences.h"
-#include "RecordingSettingsStore.h"
-#include "SearchHistoryStore.h"
+#include "FixturePanelServices.h"
 #include "SearchPanelController.h"
 
 #include <gtest/gtest.h>
@@ -51,16 +45,13 @@ public:
     void release() override { ++releases; }
 };
 
-class SearchPanelControllerTest : public ::testing::Test {
+class SearchPanelControllerTest : public ::testing::Test, protected FixturePanelServices {
 protected:
-    SearchPanelControllerTest() : windows(clock), clipboard(pasteboard), history(settings), preferences(settings)
+    SearchPanelControllerTest() : windows(clock)
     {
-        path = FixtureBible::write(dir);
-        database = std::move(BibleDatabase::open(path)).value();
-        search = std::make_unique<BibleSearchService>(database.get());
         windows.frontmost = editor;
         controller = std::make_unique<SearchPanelController>(
-            SearchPanelServices{search.get(), database.get(), &history, &preferences, &clipboard},
+            panelServices(),
             SearchPanelController::Services{
                 windows, clock, log, preferences,
                 [this](SearchPanelController&) {
@@ -86,15 +77,6 @@ protected:
     FakeScheduler clock;
     FakeWindowSystem windows;
     RecordingLogSink log;
-    FakePasteboard pasteboard;
-    ClipboardService clipboard;
-    RecordingSettingsStore settings;
-    SearchHistoryStore history;
-    InsertionPreferences preferences;
-    QTemporaryDir dir;
-    QString path;
-    std::unique_ptr<BibleDatabase> database;
-    std::unique_ptr<BibleSearchService> search;
     CountingHold keystrokes;
     FakePanelWindow* panel = nullptr;
     QList<std::pair<QString, std::optional<AppWindow>>> inserted;

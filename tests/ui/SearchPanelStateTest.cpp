@@ -1,10 +1,4 @@
-#include "BibleSearchService.h"
-#include "ClipboardService.h"
-#include "FakePasteboard.h"
-#include "FixtureBible.h"
-#include "InsertionPreferences.h"
-#include "RecordingSettingsStore.h"
-#include "SearchHistoryStore.h"
+#include "FixturePanelServices.h"
 #include "SearchPanelState.h"
 
 #include "QtPrinters.h"
@@ -15,19 +9,9 @@
 
 namespace {
 
-class SearchPanelStateTest : public ::testing::Test {
+class SearchPanelStateTest : public ::testing::Test, protected FixturePanelServices {
 protected:
-    void SetUp() override
-    {
-        path = FixtureBible::write(dir);
-        database = std::move(BibleDatabase::open(path)).value();
-        search = std::make_unique<BibleSearchService>(database.get());
-        history = std::make_unique<SearchHistoryStore>(settings);
-        preferences = std::make_unique<InsertionPreferences>(settings);
-        clipboard = std::make_unique<ClipboardService>(pasteboard);
-        state = std::make_unique<SearchPanelState>(
-            SearchPanelServices{search.get(), database.get(), history.get(), preferences.get(), clipboard.get()});
-    }
+    void SetUp() override { state = std::make_unique<SearchPanelState>(panelServices()); }
 
     void type(const QString& query)
     {
@@ -58,15 +42,6 @@ protected:
         return ids;
     }
 
-    QTemporaryDir dir;
-    QString path;
-    std::unique_ptr<BibleDatabase> database;
-    std::unique_ptr<BibleSearchService> search;
-    RecordingSettingsStore settings;
-    std::unique_ptr<SearchHistoryStore> history;
-    std::unique_ptr<InsertionPreferences> preferences;
-    FakePasteboard pasteboard;
-    std::unique_ptr<ClipboardService> clipboard;
     std::unique_ptr<SearchPanelState> state;
 };
 
@@ -74,9 +49,9 @@ protected:
 
 TEST_F(SearchPanelStateTest, HistoryOpensOnDownInAnEmptyFieldAndWraps)
 {
-    history->record("третій");
-    history->record("другий");
-    history->record("перший");
+    history.record("третій");
+    history.record("другий");
+    history.record("перший");
     press(-1);
     EXPECT_FALSE(state->isShowingHistory()) << "↑ never opens the history";
     press(+1);
@@ -105,7 +80,7 @@ TEST_F(SearchPanelStateTest, ArrowsDoNothingWithoutRowsOrHistory)
     EXPECT_FALSE(state->isShowingHistory());
     EXPECT_TRUE(state->rows().isEmpty());
 
-    history->record("любов");
+    history.record("любов");
     type(" ");
     press(+1);
     EXPECT_FALSE(state->isShowingHistory()) << "a space is not an empty field";
@@ -147,9 +122,9 @@ TEST_F(SearchPanelStateTest, ReturnOnSeveralRowsJoinsTheirVerses)
     const QString first = "«Ісус говорив до учнів біля моря» (Івана 3:1)";
     const QString second = "«Вони слухали Ісуса мовчки, а вітер гнав хвилі» (Івана 3:3)";
     EXPECT_EQ(state->activateSelection(), first + "\n" + second);
-    EXPECT_EQ(history->recent(), QStringList{"ісус"});
+    EXPECT_EQ(history.recent(), QStringList{"ісус"});
 
-    preferences->setIncludeVerseNumbers(true);
+    preferences.setIncludeVerseNumbers(true);
     EXPECT_EQ(state->activateSelection(), "1. Ісус говорив до учнів біля моря.\n\nІвана 3:1\n\n"
                                           "3. Вони слухали Ісуса мовчки, а вітер гнав хвилі.\n\nІвана 3:3");
 }
@@ -159,14 +134,14 @@ TEST_F(SearchPanelStateTest, BookRowsInsertNothing)
     type("ів");
     press(+1, true);
     EXPECT_EQ(state->activateSelection(), std::nullopt) << "only book rows selected";
-    EXPECT_TRUE(history->recent().isEmpty());
+    EXPECT_TRUE(history.recent().isEmpty());
     EXPECT_FALSE(state->enterContext());
 
     type("ів");
     EXPECT_EQ(state->activateSelection(), std::nullopt);
     EXPECT_EQ(state->query(), "Івана ");
     EXPECT_EQ(rowIds(), (QStringList{"b:JHN", "b:1JN", "b:2JN", "b:3JN"})) << "a new search ran";
-    EXPECT_TRUE(history->recent().isEmpty());
+    EXPECT_TRUE(history.recent().isEmpty());
 }
 
 TEST_F(SearchPanelStateTest, ChapterModeFromAWholeChapter)
@@ -197,11 +172,11 @@ TEST_F(SearchPanelStateTest, ReturnInTheChapterInsertsTheStretchAndRecordsTheQue
     type("ів 3:2-4");
     ASSERT_TRUE(state->enterContext());
     EXPECT_EQ(chapterSelection(), "1/3");
-    preferences->setFormatKind(FormatKind::ReferenceWithText);
+    preferences.setFormatKind(FormatKind::ReferenceWithText);
     EXPECT_EQ(state->activateSelection(),
               "Івана 3:2–4 — «Бог є любов, казав він, і любові вистачить усім. "
               "Вони слухали Ісуса мовчки, а вітер гнав хвилі. Хто любить, той світло несе у світ»");
-    EXPECT_EQ(history->recent(), QStringList{"ів 3:2-4"});
+    EXPECT_EQ(history.recent(), QStringList{"ів 3:2-4"});
 }
 
 TEST_F(SearchPanelStateTest, CopyGivesTheReturnTextAndChangesNothing)

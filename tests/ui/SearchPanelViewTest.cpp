@@ -1,15 +1,9 @@
 // The panel's Qt Quick view, drawn offscreen over a fixture database: what each
 // outcome shows, the rows' previews and marks, clicks, the format menu and dragging.
 
-#include "BibleSearchService.h"
-#include "ClipboardService.h"
-#include "FakePasteboard.h"
 #include "FakePlatform.h"
-#include "FixtureBible.h"
-#include "InsertionPreferences.h"
+#include "FixturePanelServices.h"
 #include "QuickPanelWindow.h"
-#include "RecordingSettingsStore.h"
-#include "SearchHistoryStore.h"
 #include "SearchPanelController.h"
 
 #include "QtPrinters.h"
@@ -27,15 +21,12 @@
 
 namespace {
 
-class SearchPanelViewTest : public ::testing::Test {
+class SearchPanelViewTest : public ::testing::Test, protected FixturePanelServices {
 protected:
-    SearchPanelViewTest() : windows(clock), clipboard(pasteboard), history(settings), preferences(settings)
+    SearchPanelViewTest() : windows(clock)
     {
-        path = FixtureBible::write(dir);
-        database = std::move(BibleDatabase::open(path)).value();
-        search = std::make_unique<BibleSearchService>(database.get());
         controller = std::make_unique<SearchPanelController>(
-            SearchPanelServices{search.get(), database.get(), &history, &preferences, &clipboard},
+            panelServices(),
             SearchPanelController::Services{
                 windows, clock, log, preferences,
                 [this](SearchPanelController& owner) {
@@ -91,15 +82,6 @@ protected:
     FakeScheduler clock;
     FakeWindowSystem windows;
     RecordingLogSink log;
-    FakePasteboard pasteboard;
-    ClipboardService clipboard;
-    RecordingSettingsStore settings;
-    SearchHistoryStore history;
-    InsertionPreferences preferences;
-    QTemporaryDir dir;
-    QString path;
-    std::unique_ptr<BibleDatabase> database;
-    std::unique_ptr<BibleSearchService> search;
     QuickPanelWindow* quick = nullptr;
     QStringList inserted;
     std::unique_ptr<SearchPanelController> controller;
