@@ -30,67 +30,58 @@ DemoView {
         shown: demo.inChapter && !demo.inserted
         dx: 16
         x: 16; y: 16; width: parent.width - 32
-        Shadow { target: chapter; radius: 14; offsetY: 8; shapeRadius: 11; color: Qt.rgba(0, 0, 0, 0.35) }
-        Rectangle {
+        MiniFrame {
             id: chapter
             width: parent.width
-            height: chapterColumn.implicitHeight
-            radius: 11
-            color: Qt.rgba(0.965, 0.965, 0.965, 1)
-            clip: true
-            Column {
-                id: chapterColumn
+            Item {
                 width: parent.width
-                Item {
-                    width: parent.width
-                    height: 26
-                    Row {
-                        x: 12
-                        spacing: 5
-                        anchors.verticalCenter: parent.verticalCenter
-                        Icon { name: "chevron.left"; size: 8; lineWidth: 3; color: Qt.rgba(0.12, 0.12, 0.12, 1); anchors.verticalCenter: parent.verticalCenter }
-                        Text { text: "Псалми 23"; font.pixelSize: 11; font.bold: true; color: Qt.rgba(0.12, 0.12, 0.12, 1) }
-                    }
-                    Text {
-                        anchors.right: parent.right
-                        anchors.rightMargin: 12
-                        anchors.verticalCenter: parent.verticalCenter
-                        text: "← назад"
-                        font.pixelSize: 9
-                        color: Qt.rgba(0.12, 0.12, 0.12, 0.42)
-                    }
+                height: 26
+                Row {
+                    x: 12
+                    spacing: 5
+                    anchors.verticalCenter: parent.verticalCenter
+                    Icon { name: "chevron.left"; size: 8; lineWidth: 3; color: chapter.ink; anchors.verticalCenter: parent.verticalCenter }
+                    Text { text: "Псалми 23"; font.pixelSize: 11; font.bold: true; color: chapter.ink }
                 }
-                Rectangle { width: parent.width; height: 1; color: Qt.rgba(0, 0, 0, 0.1) }
-                Column {
-                    width: parent.width
-                    topPadding: 3
-                    bottomPadding: 3
-                    Repeater {
-                        model: demo.chapterVerses
-                        Rectangle {
-                            required property string modelData
-                            required property int index
-                            readonly property bool inSelection: index >= Math.min(demo.anchor, demo.cursor)
-                                                               && index <= Math.max(demo.anchor, demo.cursor)
-                            width: parent.width
-                            height: verseRow.implicitHeight + 6
-                            color: inSelection ? TourStyle.alpha(TourStyle.accent, 0.15) : "transparent"
-                            Behavior on color { ColorAnimation { duration: 150; easing.type: Easing.OutQuad } }
-                            Row {
-                                id: verseRow
-                                x: 10
-                                width: parent.width - 20
-                                anchors.verticalCenter: parent.verticalCenter
-                                spacing: 5
-                                Text { text: "▸"; font.pixelSize: 9; font.bold: true; opacity: index === demo.cursor ? 1 : 0; color: Qt.rgba(0.12, 0.12, 0.12, 1) }
-                                Text { text: index + 1; font.pixelSize: 9; font.bold: true; color: Qt.rgba(0.12, 0.12, 0.12, 0.62) }
-                                Text {
-                                    width: parent.width - 30
-                                    text: modelData
-                                    font.pixelSize: 10
-                                    elide: Text.ElideRight
-                                    color: Qt.rgba(0.12, 0.12, 0.12, 1)
-                                }
+                Text {
+                    anchors.right: parent.right
+                    anchors.rightMargin: 12
+                    anchors.verticalCenter: parent.verticalCenter
+                    text: "← назад"
+                    font.pixelSize: 9
+                    color: chapter.inkTertiary
+                }
+            }
+            Rectangle { width: parent.width; height: 1; color: Qt.rgba(0, 0, 0, 0.1) }
+            Column {
+                width: parent.width
+                topPadding: 3
+                bottomPadding: 3
+                Repeater {
+                    model: demo.chapterVerses
+                    Rectangle {
+                        required property string modelData
+                        required property int index
+                        readonly property bool inSelection: index >= Math.min(demo.anchor, demo.cursor)
+                                                           && index <= Math.max(demo.anchor, demo.cursor)
+                        width: parent.width
+                        height: verseRow.implicitHeight + 6
+                        color: inSelection ? TourStyle.alpha(TourStyle.accent, 0.15) : "transparent"
+                        Behavior on color { ColorAnimation { duration: 150; easing.type: Easing.OutQuad } }
+                        Row {
+                            id: verseRow
+                            x: 10
+                            width: parent.width - 20
+                            anchors.verticalCenter: parent.verticalCenter
+                            spacing: 5
+                            Text { text: "▸"; font.pixelSize: 9; font.bold: true; opacity: index === demo.cursor ? 1 : 0; color: chapter.ink }
+                            Text { text: index + 1; font.pixelSize: 9; font.bold: true; color: chapter.inkSecondary }
+                            Text {
+                                width: parent.width - 30
+                                text: modelData
+                                font.pixelSize: 10
+                                elide: Text.ElideRight
+                                color: chapter.ink
                             }
                         }
                     }
