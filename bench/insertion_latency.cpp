@@ -5,76 +5,18 @@
 //   build/bin/insertion_latency [runs]     (default 20)
 
 #include "VirtualDesktop.h"
+#include "XKeyboard.h"
 
 #include <QCoreApplication>
 #include <QElapsedTimer>
 #include <QFile>
 #include <QThread>
 
-#include <xcb/xcb.h>
-#include <xcb/xcb_keysyms.h>
-#include <xcb/xtest.h>
-
 #include <X11/keysym.h>
 
 #include <algorithm>
 #include <cstdio>
 #include <cstdlib>
-
-namespace {
-
-class X {
-public:
-    explicit X(const QString& display)
-    {
-        c = xcb_connect(display.toLocal8Bit().constData(), nullptr);
-        root = xcb_setup_roots_iterator(xcb_get_setup(c)).data->root;
-        symbols = xcb_key_symbols_alloc(c);
-        netWmName = atom("_NET_WM_NAME");
-        utf8 = atom("UTF8_STRING");
-    }
-    ~X()
-    {
-        xcb_key_symbols_free(symbols);
-        xcb_disconnect(c);
-    }
-
-    xcb_atom_t atom(const char* name)
-    {
-        auto* r = xcb_intern_atom_reply(c, xcb_intern_atom(c, 0, strlen(name), name), nullptr);
-        const xcb_atom_t a = r->atom;
-        free(r);
-        return a;
-    }
-    QString title(xcb_window_t window)
-    {
-        auto* r = xcb_get_property_reply(c, xcb_get_property(c, 0, window, netWmName, utf8, 0, 1024), nullptr);
-        QString t = r ? QString::fromUtf8(static_cast<const char*>(xcb_get_property_value(r)), xcb_get_property_value_length(r)) : QString();
-        free(r);
-        return t;
-    }
-    void key(xcb_keysym_t keysym, bool press)
-    {
-        xcb_keycode_t* codes = xcb_key_symbols_get_keycode(symbols, keysym);
-        xcb_test_fake_input(c, press ? XCB_KEY_PRESS : XCB_KEY_RELEASE, codes[0], XCB_CURRENT_TIME, root, 0, 0, 0);
-        free(codes);
-        xcb_flush(c);
-    }
-    void chord(xcb_keysym_t modifier, xcb_keysym_t k)
-    {
-        key(modifier, true);
-        key(k, true);
-        key(k, false);
-        key(modifier, false);
-    }
-
-    xcb_connection_t* c;
-    xcb_window_t root;
-    xcb_key_symbols_t* symbols;
-    xcb_atom_t netWmName, utf8;
-};
-
-}  // namespace
 
 int main(int argc, char** argv)
 {
@@ -97,7 +39,7 @@ int main(int argc, char** argv)
                                  {"--shortcut", "Alt+Space", "--text", "Бог є любов"});
     harness->waitForReadyRead(10000);
 
-    X x(desktop.display());
+    XKeyboard x(desktop.display());
     std::vector<double> times;
     for (int i = 0; i < runs; ++i) {
         // Press Alt+Space; the clock starts at the release of Space.

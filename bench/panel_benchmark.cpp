@@ -18,6 +18,7 @@
 #include "SearchHistoryStore.h"
 #include "SearchPanelController.h"
 #include "VirtualDesktop.h"
+#include "XKeyboard.h"
 #include "X11/X11Connection.h"
 #include "X11/X11WindowSystem.h"
 
@@ -28,10 +29,6 @@
 #include <QQuickView>
 #include <QTest>
 #include <QThread>
-
-#include <xcb/xcb.h>
-#include <xcb/xcb_keysyms.h>
-#include <xcb/xtest.h>
 
 #include <X11/keysym.h>
 
@@ -57,44 +54,6 @@ long residentKiB(qint64 pid)
 }
 
 // Presses keys through XTest on a display of its own connection.
-struct Keys {
-    explicit Keys(const QString& display)
-    {
-        c = xcb_connect(display.toLocal8Bit().constData(), nullptr);
-        root = xcb_setup_roots_iterator(xcb_get_setup(c)).data->root;
-        symbols = xcb_key_symbols_alloc(c);
-    }
-    ~Keys()
-    {
-        xcb_key_symbols_free(symbols);
-        xcb_disconnect(c);
-    }
-    void key(xcb_keysym_t keysym, bool press)
-    {
-        xcb_keycode_t* codes = xcb_key_symbols_get_keycode(symbols, keysym);
-        xcb_test_fake_input(c, press ? XCB_KEY_PRESS : XCB_KEY_RELEASE, codes[0], XCB_CURRENT_TIME, root, 0, 0, 0);
-        free(codes);
-        xcb_flush(c);
-    }
-    // The window that has the keyboard focus.
-    xcb_window_t focus()
-    {
-        auto* r = xcb_get_input_focus_reply(c, xcb_get_input_focus(c), nullptr);
-        const xcb_window_t w = r ? r->focus : XCB_NONE;
-        free(r);
-        return w;
-    }
-    bool viewable(xcb_window_t window)
-    {
-        auto* r = xcb_get_window_attributes_reply(c, xcb_get_window_attributes(c, window), nullptr);
-        const bool mapped = r && r->map_state == XCB_MAP_STATE_VIEWABLE;
-        free(r);
-        return mapped;
-    }
-    xcb_connection_t* c;
-    xcb_window_t root;
-    xcb_key_symbols_t* symbols;
-};
 
 void measureProgram(VirtualDesktop& desktop)
 {
@@ -109,7 +68,7 @@ void measureProgram(VirtualDesktop& desktop)
     QThread::sleep(2);
     std::printf("idle program, panel preloaded: resident memory %.1f MB\n", residentKiB(app->processId()) / 1024.0);
 
-    Keys keys(desktop.display());
+    XKeyboard keys(desktop.display());
     const xcb_window_t before = keys.focus();
     std::vector<double> times;
     for (int run = 0; run < 20; ++run) {

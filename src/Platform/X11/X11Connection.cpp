@@ -100,9 +100,9 @@ std::optional<QByteArray> X11Connection::property(xcb_window_t window, xcb_atom_
     return QByteArray(static_cast<const char*>(xcb_get_property_value(r.get())), length);
 }
 
-std::optional<quint32> X11Connection::cardinalProperty(xcb_window_t window, const char* name)
+std::optional<quint32> X11Connection::firstWord(xcb_window_t window, const char* name, xcb_atom_t type)
 {
-    const std::optional<QByteArray> bytes = property(window, atom(name), XCB_ATOM_CARDINAL);
+    const std::optional<QByteArray> bytes = property(window, atom(name), type);
     if (!bytes || bytes->size() < 4)
         return std::nullopt;
     quint32 value;
@@ -110,14 +110,14 @@ std::optional<quint32> X11Connection::cardinalProperty(xcb_window_t window, cons
     return value;
 }
 
+std::optional<quint32> X11Connection::cardinalProperty(xcb_window_t window, const char* name)
+{
+    return firstWord(window, name, XCB_ATOM_CARDINAL);
+}
+
 std::optional<xcb_window_t> X11Connection::windowProperty(xcb_window_t window, const char* name)
 {
-    const std::optional<QByteArray> bytes = property(window, atom(name), XCB_ATOM_WINDOW);
-    if (!bytes || bytes->size() < 4)
-        return std::nullopt;
-    xcb_window_t value;
-    std::memcpy(&value, bytes->constData(), 4);
-    return value;
+    return firstWord(window, name, XCB_ATOM_WINDOW);
 }
 
 xcb_window_t X11Connection::parent(xcb_window_t window)

@@ -66,6 +66,8 @@ public:
 private:
     void readEvents();
     void refreshKeyboardMap();
+    // The first 32-bit value of a property of the given type.
+    std::optional<quint32> firstWord(xcb_window_t window, const char* name, xcb_atom_t type);
 
     xcb_connection_t* m_connection = nullptr;
     xcb_window_t m_root = XCB_NONE;
