@@ -53,9 +53,8 @@ long residentKiB(qint64 pid)
     return 0;
 }
 
-// Presses keys through XTest on a display of its own connection.
-
-void measureProgram(VirtualDesktop& desktop)
+// Starts lampstride and waits until it is ready and has settled.
+std::unique_ptr<QProcess> startProgram(VirtualDesktop& desktop)
 {
     auto app = desktop.start(QCoreApplication::applicationDirPath() + "/lampstride", {});
     QString log;
@@ -66,6 +65,24 @@ void measureProgram(VirtualDesktop& desktop)
         log += QString::fromUtf8(app->readAllStandardError());
     }
     QThread::sleep(2);
+    return app;
+}
+
+void measureProgram(VirtualDesktop& desktop)
+{
+    // The first start opens the tour; every later one starts quietly in the tray.
+    const QString settings = desktop.home() + "/config/com.lampstride.Lampstride.ini";
+    QFile::remove(settings);
+    auto first = startProgram(desktop);
+    std::printf("first start, tour open: resident memory %.1f MB\n", residentKiB(first->processId()) / 1024.0);
+    first->kill();
+    first->waitForFinished(3000);
+    QFile file(settings);
+    file.open(QIODevice::WriteOnly);
+    file.write("[General]\ncom.lampstride.onboardingVersionSeen=1\n");
+    file.close();
+
+    auto app = startProgram(desktop);
     std::printf("idle program, panel preloaded: resident memory %.1f MB\n", residentKiB(app->processId()) / 1024.0);
 
     XKeyboard keys(desktop.display());
