@@ -10,6 +10,11 @@
 #include <QQmlContext>
 #include <QQmlEngine>
 #include <QScreen>
+#include <QTimer>
+
+#ifdef __GLIBC__
+#include <malloc.h>
+#endif
 
 Q_LOGGING_CATEGORY(tourLog, "com.lampstride.Lampstride.tour", QtWarningMsg)
 
@@ -125,6 +130,11 @@ OnboardingWindow::~OnboardingWindow()
     m_view->hide();
     // Possibly inside the view's own close event: delete it when that is over.
     m_view->deleteLater();
+    // The tour's scene, engine and caches are a good part of the program's memory;
+    // once they are gone, hand the freed pages back (glibc keeps them otherwise).
+#ifdef __GLIBC__
+    QTimer::singleShot(1000, [] { malloc_trim(0); });
+#endif
 }
 
 void OnboardingWindow::present()
